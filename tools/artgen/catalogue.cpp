@@ -1,0 +1,33 @@
+#include "catalogue.h"
+
+#include <algorithm>
+#include <cstdio>
+
+#include "families.h"
+
+namespace artgen {
+
+const char* module_name(Module module) {
+  return module == Module::velmar_tavrin ? "Velmar_Tavrin" : "quadrant";
+}
+
+std::string file_name(const Bitmap& bitmap) {
+  char number[16];
+  if (bitmap.module == Module::velmar_tavrin)
+    std::snprintf(number, sizeof number, "0x%04X", static_cast<unsigned>(bitmap.id));
+  else
+    std::snprintf(number, sizeof number, "%d", bitmap.id);
+  return std::string(module_name(bitmap.module)) + "/" + number + "_" + bitmap.role + ".bmp";
+}
+
+std::vector<Bitmap> catalogue() {
+  std::vector<Bitmap> all;
+  for (const auto& add : kFamilies) add(all);
+  std::stable_sort(all.begin(), all.end(), [](const Bitmap& a, const Bitmap& b) {
+    if (a.module != b.module) return a.module < b.module;
+    return a.id < b.id;
+  });
+  return all;
+}
+
+}  // namespace artgen
