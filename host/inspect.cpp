@@ -300,9 +300,9 @@ std::string inspect_text(const json& report) {
     out += "  elements (drawing order):\n";
     for (const json& element : gauge["elements"]) {
       const std::string indent(4 + 2 * element["depth"].get<std::size_t>(), ' ');
-      out += fmt::format("{}#{} {} bitmap {:#x} at ({}, {}) pivot ({}, {}) flags {:#x}\n", indent,
+      out += fmt::format("{}#{} {} bitmap {:#x} ({}) at ({}, {}) pivot ({}, {}) flags {:#x}\n", indent,
                          element["index"].get<std::size_t>(), element["kind"].get<std::string>(),
-                         element["bitmap"].get<std::uint32_t>(), element["position"][0].get<int>(),
+                         element["bitmap"].get<std::uint32_t>(), element["bitmap"].get<std::uint32_t>(), element["position"][0].get<int>(),
                          element["position"][1].get<int>(), element["pivot"][0].get<int>(),
                          element["pivot"][1].get<int>(), element["image_flags"].get<std::uint32_t>());
       const std::string more = indent + "   ";
@@ -332,7 +332,7 @@ std::string inspect_text(const json& report) {
                            rows.empty() ? " empty" : rows);
       }
       for (const json& picture : element["pictures"]) {
-        out += fmt::format("{}{} {:#x}: ", more, picture["role"].get<std::string>(), picture["id"].get<std::uint32_t>());
+        out += fmt::format("{}{} {:#x} ({}): ", more, picture["role"].get<std::string>(), picture["id"].get<std::uint32_t>(), picture["id"].get<std::uint32_t>());
         if (picture.contains("problem"))
           out += picture["problem"].get<std::string>() + "\n";
         else
