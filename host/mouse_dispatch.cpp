@@ -24,7 +24,7 @@ std::optional<MouseTarget> find_mouse_target(std::span<const MOUSERECT> rows, PI
   std::vector<Frame> parents{{{0, 0}, gauge_size}};
   for (std::size_t i = 0; i < rows.size(); ++i) {
     const MOUSERECT& row = rows[i];
-    const Frame& enclosing = parents.back();
+    const Frame enclosing = parents.back();
     const PIXPOINT origin{enclosing.origin.x + row.box_x, enclosing.origin.y + row.box_y};
     switch (row.kind) {
       case MOUSE_RECT_PARENT: {
