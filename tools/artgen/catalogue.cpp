@@ -20,10 +20,10 @@ std::string file_name(const Bitmap& bitmap) {
   return std::string(module_name(bitmap.module)) + "/" + number + "_" + bitmap.role + ".bmp";
 }
 
-std::vector<Bitmap> catalogue() {
-  std::vector<Bitmap> all;
+Catalogue catalogue() {
+  Catalogue all;
   for (const auto& add : kFamilies) add(all);
-  std::stable_sort(all.begin(), all.end(), [](const Bitmap& a, const Bitmap& b) {
+  std::stable_sort(all.bitmaps.begin(), all.bitmaps.end(), [](const Bitmap& a, const Bitmap& b) {
     if (a.module != b.module) return a.module < b.module;
     return a.id < b.id;
   });

@@ -2,9 +2,11 @@
 // painter that draws it.
 #pragma once
 
+#include <span>
 #include <string>
 #include <vector>
 
+#include "calibration.h"
 #include "image.h"
 
 namespace artgen {
@@ -25,12 +27,29 @@ struct Bitmap {
   Painter paint;
 };
 
+// A printed scale that a needle reads: the marks drawn on `bitmap_id` at the
+// angles the needle's calibration rows give for their values. The checks
+// look for each mark between radii r_in and r_out from the pivot.
+struct Scale {
+  int bitmap_id;
+  Pivot pivot;
+  std::span<const CalRow> rows;
+  std::vector<double> marks;  // values, in the rows' units
+  double r_in;
+  double r_out;
+};
+
+struct Catalogue {
+  std::vector<Bitmap> bitmaps;  // sorted by module, then id
+  std::vector<Scale> scales;
+};
+
 const char* module_name(Module module);
 
 // "Velmar_Tavrin/0x1000_fuel_dial.bmp", "quadrant/1000_background.bmp".
 std::string file_name(const Bitmap& bitmap);
 
-// All bitmaps, sorted by module, then id.
-std::vector<Bitmap> catalogue();
+// Every bitmap of both modules and every printed scale.
+Catalogue catalogue();
 
 }  // namespace artgen

@@ -1,13 +1,14 @@
 // Drawing helpers shared by the gauge families: faces, bezels, screws, glass,
-// ticks, lettering and needles. Angles are in degrees, clockwise from +x
-// (y down), as the calibration works them out; centres are pixel centres
-// (pixel (64,64) is the point 64.5,64.5).
+// ticks, lettering, lamps and switches. Angles are in degrees, clockwise from
+// +x (y down), as the calibration works them out. A pixel's point is its
+// centre: pixel (64,64) is the point (64.5, 64.5); `at(x, y)` converts.
 #pragma once
 
 #include <cairo.h>
 
 #include <string>
 
+#include "calibration.h"
 #include "fonts.h"
 #include "image.h"
 
@@ -19,10 +20,88 @@ struct Colour {
   double b;
 };
 
-void set_colour(cairo_t* cr, Colour c);
+struct Point {
+  double x;
+  double y;
+};
+
+// The point of pixel (x, y).
+inline Point at(int x, int y) { return Point{x + 0.5, y + 0.5}; }
+inline Point at(Pivot p) { return at(p.x, p.y); }
+
+// Point at `radius` from `centre` in direction `degrees`.
+Point polar(Point centre, double radius, double degrees);
+
+// The house palette. Nothing here is pure black.
+namespace ink {
+inline constexpr Colour face{0.09, 0.09, 0.10};       // instrument face
+inline constexpr Colour face_blue{0.10, 0.12, 0.16};  // blue-grey face
+inline constexpr Colour white{0.94, 0.93, 0.88};      // markings
+inline constexpr Colour red{0.86, 0.16, 0.12};
+inline constexpr Colour green{0.20, 0.80, 0.30};
+inline constexpr Colour yellow{0.95, 0.80, 0.15};
+inline constexpr Colour panel{0.16, 0.17, 0.16};      // cockpit panel paint
+inline constexpr Colour metal_light{0.62, 0.63, 0.64};
+inline constexpr Colour metal_dark{0.16, 0.16, 0.17};
+inline constexpr Colour shadow{0.04, 0.04, 0.045};
+}  // namespace ink
+
+void set_colour(cairo_t* cr, Colour c, double alpha = 1.0);
+Rgb ink_rgb(Colour c);
 Colour mix(Colour a, Colour b, double t);
 
-// The point of pixel (x, y): its centre.
-inline double px(int v) { return v + 0.5; }
+// --- Shapes ------------------------------------------------------------------
+
+void disc(cairo_t* cr, Point c, double r, Colour colour);
+void rounded_rect_path(cairo_t* cr, double x, double y, double w, double h, double radius);
+
+// An instrument face: a disc with a faint sheen towards the upper left.
+void face(cairo_t* cr, Point c, double r, Colour colour = ink::face);
+
+// A round bezel between r_inner and r_outer: turned metal lit from the upper
+// left, with a dark lip where it meets the face.
+void bezel(cairo_t* cr, Point c, double r_outer, double r_inner);
+
+// A square instrument case (rounded corners) of painted metal.
+void case_plate(cairo_t* cr, double x, double y, double w, double h, double corner, Colour colour = ink::panel);
+
+// A slotted screw head.
+void screw(cairo_t* cr, Point c, double r, double slot_degrees = 35.0);
+
+// The glint of glass over a face: a thin pale crescent near the rim at the
+// upper left. Opaque, so keep it outside the needles' sweep where possible.
+void glass_glint(cairo_t* cr, Point c, double r);
+
+// --- Scales ------------------------------------------------------------------
+
+// A radial tick from r_in to r_out in direction `degrees`.
+void tick(cairo_t* cr, Point c, double degrees, double r_in, double r_out, double width, Colour colour);
+
+// An arc band between r_in and r_out from a0 to a1 degrees (clockwise).
+void arc_band(cairo_t* cr, Point c, double r_in, double r_out, double a0, double a1, Colour colour);
+
+// --- Lettering ---------------------------------------------------------------
+
+struct TextBox {
+  double width;
+  double height;
+};
+
+TextBox measure(cairo_t* cr, const std::string& text, Font font, double size);
+
+// Text whose ink box is centred on `centre`.
+void text(cairo_t* cr, const std::string& s, Font font, double size, Point centre, Colour colour);
+
+// Text centred on `centre`, turned by `degrees` about it.
+void text_turned(cairo_t* cr, const std::string& s, Font font, double size, Point centre, double degrees,
+                 Colour colour);
+
+// --- Controls ----------------------------------------------------------------
+
+// A round indicator lamp: chrome ring, lens dark or lit.
+void lamp(cairo_t* cr, Point c, double r, Colour lens, bool lit);
+
+// A bat-handle toggle switch seated at `c` with its lever up or down.
+void toggle_switch(cairo_t* cr, Point c, double scale, bool up);
 
 }  // namespace artgen

@@ -8,11 +8,17 @@
 
 namespace artgen {
 
-using FamilyAdder = void (*)(std::vector<Bitmap>&);
+using FamilyAdder = void (*)(Catalogue&);
 
-void add_placeholders(std::vector<Bitmap>& out);
+void add_placeholders(Catalogue& out);
+void add_fuel_quantity(Catalogue& out);
+void add_fuel_selector(Catalogue& out);
+void add_quadrant(Catalogue& out);
 
-inline constexpr std::array<FamilyAdder, 1> kFamilies{
+inline constexpr std::array<FamilyAdder, 4> kFamilies{
+    add_fuel_quantity,
+    add_fuel_selector,
+    add_quadrant,
     add_placeholders,
 };
 

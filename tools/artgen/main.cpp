@@ -44,7 +44,8 @@ Options parse(int argc, char** argv) {
 
 void run(const Options& options) {
   namespace fs = std::filesystem;
-  const std::vector<artgen::Bitmap> bitmaps = artgen::catalogue();
+  const artgen::Catalogue all = artgen::catalogue();
+  const std::vector<artgen::Bitmap>& bitmaps = all.bitmaps;
 
   // Pictures that several bitmaps share are drawn once.
   std::map<std::tuple<artgen::Painter, int, int>, artgen::Image> drawn;

@@ -70,20 +70,10 @@ Image object(int w, int h) {
 
 }  // namespace
 
-void add_placeholders(std::vector<Bitmap>& out) {
+void add_placeholders(Catalogue& out) {
   constexpr Module vt = Module::velmar_tavrin;
-  constexpr Module qd = Module::quadrant;
   const Bitmap rows[] = {
       // module id      role                            w    h   bits painter
-      {vt, 0x1000, "fuel_dial",                        128, 128, 8,  face},
-      {vt, 0x1100, "fuel_left_needle",                 44,  8,   8,  needle},
-      {vt, 0x1200, "fuel_right_needle",                44,  8,   8,  needle},
-      {vt, 0x1300, "fuel_overlay",                     128, 128, 8,  overlay},
-      {vt, 0x1400, "tank_selector_dial",               128, 128, 8,  face},
-      {vt, 0x1500, "tank_selector_both",               128, 128, 8,  object},
-      {vt, 0x1501, "tank_selector_left",               128, 128, 8,  object},
-      {vt, 0x1502, "tank_selector_right",              128, 128, 8,  object},
-      {vt, 0x1503, "tank_selector_off",                128, 128, 8,  object},
       {vt, 0x1600, "battery_plate",                    128, 128, 8,  panel},
       {vt, 0x1700, "battery_off",                      128, 128, 8,  object},
       {vt, 0x1701, "battery_on",                       128, 128, 8,  object},
@@ -191,15 +181,8 @@ void add_placeholders(std::vector<Bitmap>& out) {
       {vt, 0x6800, "bombing_green_lamp_dark",          32,  32,  8,  object},
       {vt, 0x6801, "bombing_green_lamp_lit",           32,  32,  8,  object},
       {vt, 0x6900, "ejection_handle",                  256, 41,  8,  panel},
-      {qd, 1000,   "background",                       157, 210, 8,  panel},
-      {qd, 1100,   "knob_1",                           20,  48,  8,  object},
-      {qd, 1200,   "knob_2",                           22,  39,  8,  object},
-      {qd, 1300,   "knob_3",                           26,  48,  8,  object},
-      {qd, 1400,   "knob_4",                           24,  48,  8,  object},
-      {qd, 1500,   "knob_5",                           22,  39,  8,  object},
-      {qd, 1600,   "knob_6",                           19,  48,  8,  object},
   };
-  out.insert(out.end(), std::begin(rows), std::end(rows));
+  out.bitmaps.insert(out.bitmaps.end(), std::begin(rows), std::end(rows));
 }
 
 }  // namespace artgen
