@@ -12,7 +12,7 @@
 namespace panelhost {
 namespace {
 
-using nlohmann::json;
+using json = nlohmann::ordered_json;
 
 
 json point_json(PIXPOINT point) { return json::array({point.x, point.y}); }
@@ -201,12 +201,12 @@ json version_json(const ModuleLibrary& module) {
 }  // namespace
 
 std::string code_reference(const ModuleLibrary& module, const void* function) {
-  const auto base = reinterpret_cast<std::uintptr_t>(module.linkage());
   const auto address = reinterpret_cast<std::uintptr_t>(function);
-  // Offsets from `Linkage` are stable for a given build of the module and
-  // tell functions apart; the same function shows the same reference.
-  return address >= base ? fmt::format("code Linkage+{:#x}", address - base)
-                         : fmt::format("code Linkage-{:#x}", base - address);
+  // The module exports no function names; an offset into the loaded module
+  // tells functions apart, and the same function shows the same reference.
+  if (module.base_address() != 0 && address >= module.base_address())
+    return fmt::format("code +{:#x}", address - module.base_address());
+  return fmt::format("code {}", fmt::ptr(function));
 }
 
 json inspect_module(PanelHost& host, ModuleLibrary& module) {

@@ -12,8 +12,8 @@ namespace panelhost {
 
 // Version-610 gauges install their own mouse table, so the host installs
 // them briefly to see it.
-nlohmann::json inspect_module(PanelHost& host, ModuleLibrary& module);
-std::string inspect_text(const nlohmann::json& report);
+nlohmann::ordered_json inspect_module(PanelHost& host, ModuleLibrary& module);
+std::string inspect_text(const nlohmann::ordered_json& report);
 
 // Module-relative address of a function, for naming it without symbols.
 std::string code_reference(const ModuleLibrary& module, const void* function);

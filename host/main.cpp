@@ -19,7 +19,7 @@ using namespace panelhost;
 int run_inspect(const std::string& module_path, bool as_json) {
   PanelHost host;
   ModuleLibrary& module = host.load(module_path);
-  const nlohmann::json report = inspect_module(host, module);
+  const auto report = inspect_module(host, module);
   std::cout << (as_json ? report.dump(2) + "\n" : inspect_text(report));
   return 0;
 }

@@ -53,12 +53,17 @@ class ModuleLibrary {
   // so records read through it cannot point the host into the void.
   virtual bool contains(const void* address, std::size_t size) const = 0;
 
+  // Where the module is loaded, for naming its functions by offset; 0 where
+  // the platform layer does not know it.
+  std::uintptr_t base_address() const { return base_address_; }
+
  protected:
   explicit ModuleLibrary(std::filesystem::path path) : path_(std::move(path)) {}
 
   std::filesystem::path path_;
   IMPORT_TABLE* import_table_ = nullptr;
   LINKAGE_HEAD* linkage_ = nullptr;
+  std::uintptr_t base_address_ = 0;
 };
 
 }  // namespace panelhost

@@ -143,6 +143,7 @@ class PosixModuleLibrary final : public ModuleLibrary {
   void collect_ranges() {
     Dl_info info{};
     if (!::dladdr(linkage_, &info) || !info.dli_fbase) return;
+    base_address_ = reinterpret_cast<std::uintptr_t>(info.dli_fbase);
     struct Search {
       const void* base;
       std::vector<Range>* ranges;
