@@ -58,6 +58,25 @@ TEST_F(FuelTest, EachNeedleClampsItsOwnVariable) {
   }
 }
 
+// Every sign and exponent, with the extreme mantissas: NaNs of every payload,
+// infinities, denormals and both zeros all land on the rule.
+TEST_F(FuelTest, EveryBitPatternFollowsTheClampRule) {
+  const std::uint64_t mantissas[] = {0, 1, 0x8000000000000, 0xFFFFFFFFFFFFF};
+  for (ELEMENT_NEEDLE* needle : {element_at<ELEMENT_NEEDLE>(*gauge, 1), element_at<ELEMENT_NEEDLE>(*gauge, 2)}) {
+    for (std::uint64_t sign = 0; sign < 2; ++sign) {
+      for (std::uint64_t exponent = 0; exponent < 2048; ++exponent) {
+        for (const std::uint64_t mantissa : mantissas) {
+          const double input = std::bit_cast<double>(sign << 63 | exponent << 52 | mantissa);
+          module_var_set_f64(needle->source_var, input);
+          const double result = needle->value_callback(needle);
+          const double expected = input > 264.0 ? 264.0 : (input >= 0.0 ? input : 0.0);
+          ASSERT_EQ(bits(expected), bits(result)) << std::hexfloat << input;
+        }
+      }
+    }
+  }
+}
+
 TEST_F(FuelTest, CallbacksReadOnlyTheirElementsVariable) {
   // Called straight, with the record's value set by hand: no host lookup.
   ELEMENT_NEEDLE* needle = element_at<ELEMENT_NEEDLE>(*gauge, 1);
