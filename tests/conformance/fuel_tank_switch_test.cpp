@@ -1,5 +1,7 @@
 // "Fuel Tank Switch": the knob picture follows integer-coded host variable
 // 307; four click areas send the selection key events.
+#include <limits>
+
 #include "module_fixture.h"
 
 namespace conformance {
@@ -35,6 +37,13 @@ TEST_F(FuelTankSwitchTest, FloatDeliveryIsReadByItsLowBits) {
   host.variables().set_f64(307, 2.0);
   host.update(*gauge);
   EXPECT_SAME_DOUBLE(3.0, gauge->values()[1].value[0]);
+  // Whatever the upper half holds, the low 32 bits decide.
+  host.variables().set_f64(307, std::bit_cast<double>(std::uint64_t{0xDEADBEEF00000002}));
+  host.update(*gauge);
+  EXPECT_SAME_DOUBLE(1.0, gauge->values()[1].value[0]);
+  host.variables().set_f64(307, std::numeric_limits<double>::quiet_NaN());
+  host.update(*gauge);
+  EXPECT_SAME_DOUBLE(3.0, gauge->values()[1].value[0]);  // a quiet NaN's low bits are zero
 }
 
 TEST_F(FuelTankSwitchTest, KnobIconCarriesFourPicturesAndAnEmptyFailureTable) {
