@@ -7,10 +7,7 @@
 
 extern "C" {
 
-constinit IMPORT_TABLE ImportTable = {
-    {kImportIdPanels, nullptr},  // the host writes its service table here
-    {0, nullptr},
-};
+constinit IMPORT_TABLE ImportTable = frame::unfilled_import_table();
 
 constinit LINKAGE<1> Linkage = {
     frame::linkage_head(),
