@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <stdexcept>
 
 #include "families.h"
 
@@ -27,6 +28,9 @@ Catalogue catalogue() {
     if (a.module != b.module) return a.module < b.module;
     return a.id < b.id;
   });
+  for (std::size_t i = 1; i < all.bitmaps.size(); ++i)
+    if (all.bitmaps[i].module == all.bitmaps[i - 1].module && all.bitmaps[i].id == all.bitmaps[i - 1].id)
+      throw std::logic_error("two pictures for " + file_name(all.bitmaps[i]));
   return all;
 }
 

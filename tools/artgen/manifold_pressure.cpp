@@ -3,6 +3,8 @@
 // lower left clockwise over the top to 1.8 at the bottom, red along the high
 // end, a large hub, and ATA below it; a light needle with a dark
 // counterweight. There is no overlay: the needle is drawn last.
+#include <cstdio>
+
 #include "canvas.h"
 #include "draw.h"
 #include "families.h"

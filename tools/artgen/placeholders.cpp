@@ -1,5 +1,7 @@
 // Stand-in pictures of the right size and depth for families whose art is
-// not drawn yet.
+// not drawn yet. Runs last: a bitmap that a family has already added is
+// skipped, so a family takes its ids over without touching this file.
+#include <algorithm>
 #include <cmath>
 
 #include "canvas.h"
@@ -153,7 +155,12 @@ void add_placeholders(Catalogue& out) {
       {vt, 0x6801, "bombing_green_lamp_lit",           32,  32,  8,  object},
       {vt, 0x6900, "ejection_handle",                  256, 41,  8,  panel},
   };
-  out.bitmaps.insert(out.bitmaps.end(), std::begin(rows), std::end(rows));
+  for (const Bitmap& row : rows) {
+    const bool taken = std::any_of(out.bitmaps.begin(), out.bitmaps.end(), [&row](const Bitmap& b) {
+      return b.module == row.module && b.id == row.id;
+    });
+    if (!taken) out.bitmaps.push_back(row);
+  }
 }
 
 }  // namespace artgen
