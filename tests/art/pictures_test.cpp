@@ -17,8 +17,10 @@ using artgen::Image;
 // --- Nothing that must show is transparent -------------------------------------
 
 struct Region {
-  enum Shape { rect, disc } shape;
-  int a, b, c, d;  // rect: x0, y0, x1, y1 (inclusive); disc: centre x, y, radius
+  enum Shape { rect, disc, ring } shape;
+  // rect: x0, y0, x1, y1 (inclusive); disc: centre x, y, radius;
+  // ring: centre x, y, inner and outer radius. Distances from pixel centres.
+  double a, b, c, d;
 };
 
 struct MustShow {
@@ -30,16 +32,41 @@ struct MustShow {
 // Areas of each picture that are solid: faces, plates, knobs, lamps.
 constexpr MustShow kMustShow[] = {
     // id     quadrant  region
-    {0x1000, false, {Region::disc, 64, 64, 62, 0}},   // fuel dial: face and bezel
-    {0x1400, false, {Region::rect, 2, 2, 125, 125}},  // selector plate inside its rounded corners
-    {1000,   true,  {Region::rect, 1, 1, 155, 208}},  // quadrant body
+    {0x1000, false, {Region::disc, 64.5, 64.5, 62, 0}},    // fuel dial: face and bezel
+    {0x1300, false, {Region::ring, 64.5, 64.5, 56, 62}},   // fuel overlay: bezel ring
+    {0x1400, false, {Region::rect, 2, 2, 125, 125}},       // selector plate inside its rounded corners
+    {0x1800, false, {Region::disc, 64.5, 64.5, 62, 0}},    // airspeed dial
+    {0x1A00, false, {Region::disc, 64.5, 64.5, 62, 0}},    // vertical speed dial
+    {0x1B01, false, {Region::ring, 64.5, 64.5, 59, 62}},   // its cover: bezel ring,
+    {0x1B01, false, {Region::disc, 64.5, 64.5, 6, 0}},     //   hub
+    {0x1B01, false, {Region::rect, 70, 63, 120, 65}},      //   and bar to 3 o'clock
+    {0x1C00, false, {Region::disc, 64, 64, 62, 0}},        // horizon bezel
+    {0x1D00, false, {Region::rect, 0, 0, 127, 127}},       // horizon texture
+    {0x3100, false, {Region::disc, 64.5, 64.5, 62, 0}},    // radio compass face
+    {0x3200, false, {Region::disc, 64.5, 64.5, 57, 0}},    // rose
+    {0x3400, false, {Region::disc, 56.5, 58.5, 21, 0}},    // Km dial, above the notch
+    {0x3500, false, {Region::rect, 0, 0, 591, 17}},        // counter strip
+    {0x3700, false, {Region::disc, 64.5, 64.5, 62, 0}},    // metre backing
+    {0x3A00, false, {Region::ring, 64.5, 64.5, 53, 63}},   // metre face: outer ring,
+    {0x3A00, false, {Region::ring, 64.5, 64.5, 30, 36.5}}, //   inner ring
+    {0x3A00, false, {Region::disc, 64.5, 64.5, 13.5, 0}},  //   and hub
+    {0x3B00, false, {Region::rect, 2, 2, 72, 72}},         // clock face and bezel
+    {0x4F00, false, {Region::rect, 3, 3, 124, 124}},       // turn coordinator
+    {0x5200, false, {Region::disc, 58, 59.5, 56, 0}},      // whiskey compass bowl
+    {0x5300, false, {Region::rect, 0, 0, 335, 25}},        // compass card
+    {1000,   true,  {Region::rect, 1, 1, 155, 208}},       // quadrant body
+    {1100,   true,  {Region::rect, 2, 2, 17, 20}},         // knob grips
+    {1200,   true,  {Region::rect, 2, 2, 19, 18}},
+    {1300,   true,  {Region::rect, 2, 2, 23, 20}},
+    {1400,   true,  {Region::rect, 2, 2, 21, 20}},
+    {1500,   true,  {Region::rect, 2, 2, 19, 18}},
+    {1600,   true,  {Region::rect, 2, 2, 16, 20}},
 };
 
 bool inside(const Region& r, int x, int y) {
   if (r.shape == Region::rect) return x >= r.a && x <= r.c && y >= r.b && y <= r.d;
-  const double dx = x - r.a;
-  const double dy = y - r.b;
-  return dx * dx + dy * dy <= static_cast<double>(r.c) * r.c;
+  const double d = std::hypot(x + 0.5 - r.a, y + 0.5 - r.b);
+  return r.shape == Region::disc ? d <= r.c : d >= r.c && d <= r.d;
 }
 
 TEST(Pictures, NothingThatMustShowIsTransparentBlack) {
@@ -77,7 +104,13 @@ struct Needle {
 
 constexpr Needle kNeedles[] = {
     // id     pivot in the needle bitmap
-    {0x1100, 5, 4},
+    {0x1100, 5, 4},   // fuel
+    {0x1900, 12, 4},  // airspeed
+    {0x1B00, 4, 4},   // vertical speed
+    {0x3600, 16, 10}, // Km altimeter
+    {0x3C00, 13, 5},  // clock, long hand
+    {0x3D00, 7, 4},   // clock, short hand
+    {0x5100, 7, 5},   // turn pointer
 };
 
 TEST(Pictures, NeedlesCoverTheirPivotAndPointAlongPlusX) {

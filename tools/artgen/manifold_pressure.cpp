@@ -42,10 +42,11 @@ constexpr int kTwentiethsOnScale = 24;
 
 constexpr double kBezelOuter = 61.5;
 constexpr double kFaceRadius = 55.5;
-constexpr double kTickOuter = 43.0;
-constexpr double kMajorInner = 31.0;
-constexpr double kTenthInner = 35.0;
-constexpr double kMinorInner = 38.5;
+// The needle reaches 36 pixels from the pivot: into the graduations.
+constexpr double kTickOuter = 42.0;
+constexpr double kMajorInner = 30.0;
+constexpr double kTenthInner = 34.0;
+constexpr double kMinorInner = 37.5;
 constexpr double kNumeralRadius = 49.0;
 constexpr double kHubRadius = 11.0;
 

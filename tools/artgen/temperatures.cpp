@@ -74,6 +74,7 @@ Image overlay(int w, int h) {
   cairo_save(cr);
   cairo_new_path(cr);
   rounded_rect_path(cr, 0.0, 0.0, w, h, 12.0);
+  cairo_new_sub_path(cr);
   cairo_arc_negative(cr, kCentre.x, kCentre.y, kOpening, 2 * kPi, 0);
   cairo_clip(cr);
   case_plate(cr, 0.0, 0.0, w, h, 12.0, Colour{0.24, 0.24, 0.25});
