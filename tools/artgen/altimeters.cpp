@@ -179,8 +179,8 @@ Image km_needle(int w, int h) {
 
 Image metre_backing(int w, int h) {
   Canvas canvas(w, h);
-  face(canvas.cr(), at(kMetrePivot), 63.5, Colour{0.10, 0.10, 0.11});
-  return canvas.finish(Rgb{26, 26, 28});
+  face(canvas.cr(), at(kMetrePivot), 63.5, Colour{0.06, 0.06, 0.065});
+  return canvas.finish(Rgb{16, 16, 18});
 }
 
 // A white triangle pointing right: base in column x0 over rows 59 to 69,
@@ -206,7 +206,7 @@ void ring_scale(cairo_t* cr, std::span<const CalRow> rows, int step, int last, d
   for (int v = 0; v < 2 * static_cast<int>(half_turn); v += step) {
     const double a = v <= half_turn ? needle_angle(rows, kMetrePivot, v)
                                     : needle_angle(rows, kMetrePivot, half_turn) + (v - half_turn) / half_turn * 180.0;
-    tick(cr, c, a, r_tick_in, r_tick_out, 1.3, ink::white);
+    tick(cr, c, a, r_tick_in, r_tick_out, 1.5, ink::white);
     if (v % (last / 2) == 0)
       text_turned(cr, std::to_string(v), Font::condensed_bold, label_size, polar(c, r_label, a), a + 90.0, ink::white);
   }
@@ -217,10 +217,10 @@ Image metre_face(int w, int h) {
   cairo_t* cr = canvas.cr();
   const Point c = at(kMetrePivot);
   bezel(cr, c, 64.0, kRim);
-  face(cr, c, kRim, Colour{0.12, 0.12, 0.13});
-  face(cr, c, kInnerGapIn, Colour{0.20, 0.20, 0.21});
-  ring_scale(cr, kOuterRows, 5, 50, kOuterGapOut, kOuterGapOut + 3.0, 57.6, 7.5);
-  ring_scale(cr, kInnerRows, 50, 500, kInnerGapOut, kInnerGapOut + 2.0, 34.0, 6.5);
+  face(cr, c, kRim, Colour{0.20, 0.20, 0.215});
+  face(cr, c, kInnerGapIn - 0.6, Colour{0.26, 0.26, 0.27});
+  ring_scale(cr, kOuterRows, 5, 50, kOuterGapOut - 0.5, kOuterGapOut + 3.5, 58.0, 7.5);
+  ring_scale(cr, kInnerRows, 50, 500, kInnerGapOut - 0.5, kInnerGapOut + 2.5, 34.2, 6.5);
   text(cr, "m", Font::sans_bold, 11.0, Point{c.x, c.y + 1.0}, ink::white);
   Image image = canvas.finish(Rgb{30, 30, 32});
   // The gaps the triangles run in, cut exactly.
