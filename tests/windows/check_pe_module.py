@@ -226,22 +226,31 @@ class Check:
             self.fault(f"the manifest lists no bitmap of {self.module}")
             return
         depths = {}
+        wrong = 0
         for id, (file, width, height, bits) in sorted(self.manifest.items()):
             found = entries.get((RT_BITMAP, id, LANG_EN_US))
             if found is None:
                 continue
             data = self.pe.get_data(found[0], found[1])
+            faults_before = len(self.faults)
             self.bitmap(id, data, file, width, height, bits)
+            wrong += len(self.faults) > faults_before
             depths[bits] = depths.get(bits, 0) + 1
         ids = sorted(self.manifest)
         self.summary.append(
             f"resources: {len(ids)} bitmaps (ids {ids[0]:#x}..{ids[-1]:#x}) and one version block, "
             f"all language {LANG_EN_US:#06x}"
+            if len(entries) == len(ids) + 1 and not any("resource type" in fault for fault in self.faults)
+            else f"resources: {len(entries)} found, the manifest lists {len(ids)} bitmaps and a version block"
         )
         self.summary.append(
             "bitmaps: "
             + ", ".join(f"{n} at {bits} bits" for bits, n in sorted(depths.items()))
-            + "; headers match the manifest, bytes match the files after their 14-byte header"
+            + (
+                "; headers match the manifest, bytes match the files after their 14-byte header"
+                if not wrong
+                else f"; {wrong} do not match the manifest or their files"
+            )
         )
 
     def bitmap(self, id, data, file, width, height, bits):
@@ -342,15 +351,19 @@ def main():
     parser.add_argument("--machine", required=True, choices=sorted(MACHINES))
     parser.add_argument("--manifest", required=True, help="resources/bitmaps.csv")
     parser.add_argument("--version-file", required=True, help="resources/<module>.version")
+    parser.add_argument("--report", help="also write the summary to this file")
     args = parser.parse_args()
 
     check = Check(args.module, args.machine, args.manifest, args.version_file).run()
-    print(f"{os.path.basename(args.module)}:")
-    for line in check.summary:
-        print(f"  {line}")
-    for fault in check.faults:
-        print(f"FAULT: {fault}")
-    print("FAILED" if check.faults else "OK")
+    lines = [f"{os.path.basename(args.module)}:"]
+    lines += [f"  {line}" for line in check.summary]
+    lines += [f"FAULT: {fault}" for fault in check.faults]
+    lines.append("FAILED" if check.faults else "OK")
+    print("\n".join(lines))
+    if args.report:
+        os.makedirs(os.path.dirname(os.path.abspath(args.report)), exist_ok=True)
+        with open(args.report, "w") as f:
+            f.write("\n".join(lines) + "\n")
     return 1 if check.faults else 0
 
 
