@@ -34,7 +34,7 @@ Image panel(int w, int h) {
   Canvas canvas(w, h);
   cairo_t* cr = canvas.cr();
   case_plate(cr, 0, 0, w, h, 5.0);
-  for (const Point s : {Point{8, 8}, Point{8, 184}, Point{136, 184}, Point{72, 120}}) screw(cr, s, 3.5);
+  for (const Point s : {Point{8, 8}, Point{8, 120}, Point{136, 120}, Point{72, 184}}) screw(cr, s, 3.5);
   text(cr, "AUTO", Font::sans_bold, 11.0, Point{centre(kLamp).x, 8.5}, ink::white);
   // A recessed well for each switch, and the row and column rules between them.
   for (const Square& s : kSwitches) {

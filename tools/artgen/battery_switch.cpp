@@ -87,8 +87,8 @@ Image switch_picture(double degrees, bool lit) {
   cairo_close_path(cr);
   cairo_restore(cr);
   cairo_pattern_t* p = cairo_pattern_create_linear(kKnob.x - 20, kKnob.y - 20, kKnob.x + 20, kKnob.y + 20);
-  cairo_pattern_add_color_stop_rgb(p, 0.0, 0.50, 0.50, 0.52);
-  cairo_pattern_add_color_stop_rgb(p, 1.0, 0.18, 0.18, 0.19);
+  cairo_pattern_add_color_stop_rgb(p, 0.0, 0.64, 0.64, 0.66);
+  cairo_pattern_add_color_stop_rgb(p, 1.0, 0.28, 0.28, 0.30);
   cairo_set_source(cr, p);
   cairo_fill_preserve(cr);
   cairo_pattern_destroy(p);

@@ -19,9 +19,21 @@ void add_turn_coordinator(Catalogue& out);
 void add_altimeters(Catalogue& out);
 void add_compasses(Catalogue& out);
 void add_clock(Catalogue& out);
+void add_tachometers(Catalogue& out);
+void add_manifold_pressure(Catalogue& out);
+void add_temperatures(Catalogue& out);
+void add_pressures(Catalogue& out);
+void add_ammo_counter(Catalogue& out);
+void add_battery_switch(Catalogue& out);
+void add_ignition(Catalogue& out);
+void add_autopilot(Catalogue& out);
+void add_console_icons(Catalogue& out);
+void add_fuel_warnings(Catalogue& out);
+void add_bombing(Catalogue& out);
+void add_ejection_handle(Catalogue& out);
 void add_placeholders(Catalogue& out);
 
-inline constexpr std::array<FamilyAdder, 11> kFamilies{
+inline constexpr std::array<FamilyAdder, 23> kFamilies{
     add_fuel_quantity,
     add_fuel_selector,
     add_airspeed,
@@ -32,6 +44,18 @@ inline constexpr std::array<FamilyAdder, 11> kFamilies{
     add_altimeters,
     add_compasses,
     add_clock,
+    add_tachometers,
+    add_manifold_pressure,
+    add_temperatures,
+    add_pressures,
+    add_ammo_counter,
+    add_battery_switch,
+    add_ignition,
+    add_autopilot,
+    add_console_icons,
+    add_fuel_warnings,
+    add_bombing,
+    add_ejection_handle,
     add_placeholders,
 };
 

@@ -43,11 +43,11 @@ constexpr int kTwentiethsOnScale = 24;
 constexpr double kBezelOuter = 61.5;
 constexpr double kFaceRadius = 55.5;
 // The needle reaches 36 pixels from the pivot: into the graduations.
-constexpr double kTickOuter = 42.0;
-constexpr double kMajorInner = 30.0;
-constexpr double kTenthInner = 34.0;
-constexpr double kMinorInner = 37.5;
-constexpr double kNumeralRadius = 49.0;
+constexpr double kTickOuter = 39.0;
+constexpr double kMajorInner = 27.0;
+constexpr double kTenthInner = 31.0;
+constexpr double kMinorInner = 34.5;
+constexpr double kNumeralRadius = 48.5;
 constexpr double kHubRadius = 11.0;
 
 Image dial(int w, int h) {
@@ -60,7 +60,7 @@ Image dial(int w, int h) {
   bezel(cr, c, kBezelOuter, kFaceRadius);
   face(cr, c, kFaceRadius);
   // Red along the high end, just outside the graduations.
-  arc_band(cr, c, kTickOuter + 0.5, kTickOuter + 3.5, needle_angle(kRows, kPivot, value_of(kRedFromAta)),
+  arc_band(cr, c, kTickOuter + 0.5, kTickOuter + 3.0, needle_angle(kRows, kPivot, value_of(kRedFromAta)),
            needle_angle(kRows, kPivot, value_of(kHighAta)), ink::red);
   for (int i = 0; i <= kTwentiethsOnScale; ++i) {
     const double a = needle_angle(kRows, kPivot, value_of(kLowAta + i * 0.05));
@@ -72,7 +72,7 @@ Image dial(int w, int h) {
     char label[8];
     std::snprintf(label, sizeof label, "%.1f", ata);
     const double a = needle_angle(kRows, kPivot, value_of(ata));
-    text(cr, label, Font::condensed_bold, 10.0, polar(c, kNumeralRadius, a), ink::white);
+    text(cr, label, Font::condensed_bold, 9.5, polar(c, kNumeralRadius, a), ink::white);
   }
   text(cr, "ATA", Font::sans_bold, 8.0, Point{c.x, c.y + 22.0}, ink::white);
   // The hub: a turned boss the needle's counterweight sits on.

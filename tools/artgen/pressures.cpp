@@ -38,7 +38,7 @@ struct Printed {
 
 //                            rows       full  step  major medium
 constexpr Printed kFuel{kFuelRows,   3,    0.25, 4,    2};
-constexpr Printed kOil{kOilRows,     10,   0.5,  10,   2};
+constexpr Printed kOil{kOilRows,     10,   1.0,  5,    5};
 
 int mark_count(const Printed& s) { return static_cast<int>(s.full / s.step + 0.5); }
 double value_of(const Printed& s, double reading) { return reading / s.full * s.rows.back().value; }
@@ -47,12 +47,14 @@ double value_of(const Printed& s, double reading) { return reading / s.full * s.
 
 constexpr double kBezelOuter = 63.5;
 constexpr double kFaceRadius = 56.5;
-// The needle reaches 33.5 pixels from the pivot: into the graduations.
-constexpr double kTickOuter = 40.0;
-constexpr double kMajorInner = 28.0;
-constexpr double kMediumInner = 32.0;
-constexpr double kMinorInner = 35.0;
-constexpr double kNumeralRadius = 48.0;
+// The needle reaches 33.5 pixels from the pivot, just onto the graduations'
+// inner ends; the graduations differ in their outer ends.
+constexpr double kTickInner = 32.0;
+constexpr double kMajorOuter = 46.0;
+constexpr double kMediumOuter = 42.0;
+constexpr double kMinorOuter = 39.0;
+constexpr double kNumeralRadius = 45.0;
+constexpr double kNumeralBeyond = 15.0;  // degrees past each end of the arc
 
 Image dial(const Printed& s) {
   Canvas canvas(128, 128);
@@ -64,21 +66,22 @@ Image dial(const Printed& s) {
   const double a0 = needle_angle(s.rows, kPivot, 0.0);
   const double a1 = needle_angle(s.rows, kPivot, s.rows.back().value);
   cairo_new_path(cr);
-  cairo_arc(cr, c.x, c.y, kTickOuter - 0.3, radians(a0), radians(a1));
+  cairo_arc(cr, c.x, c.y, kTickInner + 0.3, radians(a0), radians(a1));
   set_colour(cr, mix(ink::white, ink::face, 0.45));
   cairo_set_line_width(cr, 0.8);
   cairo_stroke(cr);
   for (int i = 0; i <= n; ++i) {
     const double a = needle_angle(s.rows, kPivot, value_of(s, i * s.step));
     const bool major = i % s.major == 0;
-    const double inner = major ? kMajorInner : i % s.medium == 0 ? kMediumInner : kMinorInner;
-    tick(cr, c, a, inner, kTickOuter, major ? 2.3 : 1.3, ink::white);
+    const double outer = major ? kMajorOuter : i % s.medium == 0 ? kMediumOuter : kMinorOuter;
+    tick(cr, c, a, kTickInner, outer, major ? 2.3 : 1.3, ink::white);
   }
   // The end numerals, outside the ends of the arc.
-  text(cr, "0", Font::sans_bold, 12.0, polar(c, kNumeralRadius, a0), ink::white);
-  text(cr, std::to_string(s.full), Font::sans_bold, 12.0, polar(c, kNumeralRadius, a1), ink::white);
+  text(cr, "0", Font::sans_bold, 14.0, polar(c, kNumeralRadius, a0 - kNumeralBeyond), ink::white);
+  text(cr, std::to_string(s.full), Font::sans_bold, 14.0, polar(c, kNumeralRadius, a1 + kNumeralBeyond),
+       ink::white);
   // The unit, kilograms per square centimetre.
-  text(cr, "kg/cm\u00b2", Font::sans_bold, 10.0, Point{c.x, c.y + 26.0}, ink::white);
+  text(cr, "kg/cm\u00b2", Font::sans_bold, 11.0, Point{c.x, c.y + 27.0}, ink::white);
   disc(cr, c, 6.0, Colour{0.22, 0.22, 0.23});
   glass_glint(cr, c, kFaceRadius - 0.5);
   return canvas.finish(ink_rgb(ink::face));
@@ -119,9 +122,9 @@ void add_pressures(Catalogue& out) {
   out.bitmaps.push_back({vt, 0x4A00, "oil_pressure1_needle",   37,  8,   8, needle});
 
   for (const int id : {0x4300, 0x4500})
-    out.scales.push_back({id, kPivot, kFuelRows, marks(kFuel), kMinorInner + 0.5, kTickOuter - 0.5});
+    out.scales.push_back({id, kPivot, kFuelRows, marks(kFuel), kTickInner + 0.5, kMinorOuter - 0.5});
   for (const int id : {0x4700, 0x4900})
-    out.scales.push_back({id, kPivot, kOilRows, marks(kOil), kMinorInner + 0.5, kTickOuter - 0.5});
+    out.scales.push_back({id, kPivot, kOilRows, marks(kOil), kTickInner + 0.5, kMinorOuter - 0.5});
 }
 
 }  // namespace artgen

@@ -36,9 +36,9 @@ constexpr double kFaceRadius = 58.0;
 constexpr double kBezelInner = 55.5;
 constexpr double kBezelOuter = 63.5;
 constexpr double kTickOuter = 54.0;
-constexpr double kMajorInner = 43.0;
-constexpr double kMinorInner = 48.0;
-constexpr double kNumeralRadius = 35.0;
+constexpr double kMajorInner = 45.0;
+constexpr double kMinorInner = 49.0;
+constexpr double kNumeralRadius = 34.0;
 
 bool numbered(int rpm) {
   for (const int n : kNumerals)
@@ -65,7 +65,7 @@ Image dial(int w, int h) {
   }
   for (const int n : kNumerals) {
     const double a = needle_angle(kRows, kPivot, n * 100.0);
-    text(cr, std::to_string(n), Font::sans_bold, 12.0, polar(c, kNumeralRadius, a), ink::white);
+    text(cr, std::to_string(n), Font::sans_bold, 11.0, polar(c, kNumeralRadius, a), ink::white);
   }
   return canvas.finish(ink_rgb(ink::face));
 }
