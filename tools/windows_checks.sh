@@ -22,7 +22,8 @@ done
 export WINEPREFIX="$PWD/build/win64/wineprefix"
 export WINEDEBUG=-all
 mkdir -p "$WINEPREFIX"
-"$wine/wineserver" -p </dev/null >/dev/null 2>&1
+# (A server left running by an interrupted run is reused, and ended below.)
+"$wine/wineserver" -p </dev/null >/dev/null 2>&1 || true
 trap '"$wine/wineserver" -k </dev/null >/dev/null 2>&1 || true' EXIT
 "$wine/wine64" wineboot </dev/null >/dev/null 2>&1
 
