@@ -54,6 +54,18 @@ constexpr MustShow kMustShow[] = {
     {0x4F00, false, {Region::rect, 3, 3, 124, 124}},       // turn coordinator
     {0x5200, false, {Region::disc, 58, 59.5, 56, 0}},      // whiskey compass bowl
     {0x5300, false, {Region::rect, 0, 0, 335, 25}},        // compass card
+    {0x1600, false, {Region::rect, 3, 3, 124, 124}},       // battery switch plate
+    {0x1F00, false, {Region::disc, 64.5, 64.5, 57, 0}},    // tachometer dial
+    {0x2500, false, {Region::disc, 64.5, 64.5, 56, 0}},    // temperature dial
+    {0x4300, false, {Region::disc, 64.5, 64.5, 58, 0}},    // fuel pressure dial
+    {0x4700, false, {Region::disc, 64.5, 64.5, 58, 0}},    // oil pressure dial
+    {0x4B00, false, {Region::rect, 3, 3, 124, 124}},       // manifold pressure case
+    {0x5700, false, {Region::rect, 2, 2, 205, 61}},        // ignition strip
+    {0x5B00, false, {Region::rect, 2, 2, 141, 189}},       // autopilot panel
+    {0x6500, false, {Region::rect, 2, 2, 141, 205}},       // bombing panel
+    {0x5C00, false, {Region::disc, 16, 16, 8, 0}},         // lamp, dark
+    {0x5C01, false, {Region::disc, 16, 16, 8, 0}},         // lamp, lit
+    {0x6801, false, {Region::disc, 16, 16, 8, 0}},         // green lamp, lit
     {1000,   true,  {Region::rect, 1, 1, 155, 208}},       // quadrant body
     {1100,   true,  {Region::rect, 2, 2, 17, 20}},         // knob grips
     {1200,   true,  {Region::rect, 2, 2, 19, 18}},
@@ -84,7 +96,27 @@ TEST(Pictures, NothingThatMustShowIsTransparentBlack) {
 // --- The same picture under several ids -------------------------------------
 
 const std::vector<std::vector<int>> kSamePicture = {
-    {0x1100, 0x1200},  // fuel needles
+    {0x1100, 0x1200},                          // fuel needles
+    {0x2000, 0x2300},                          // tachometer needles
+    {0x2100, 0x2400},                          // tachometer overlays
+    {0x2500, 0x2800, 0x2B00, 0x2E00},          // temperature dials
+    {0x2600, 0x2900, 0x2C00, 0x2F00},          // temperature needles
+    {0x2700, 0x2A00, 0x2D00, 0x3000},          // temperature overlays
+    {0x4300, 0x4500},                          // fuel pressure dials
+    {0x4700, 0x4900},                          // oil pressure dials
+    {0x4400, 0x4600, 0x4800, 0x4A00},          // pressure needles
+    {0x4B00, 0x4D00},                          // manifold pressure dials
+    {0x4C00, 0x4E00},                          // manifold pressure needles
+    {0x5700, 0x5900},                          // ignition strips, engine 0 and 1
+    {0x5800, 0x5A00},                          //   and their four pictures
+    {0x5801, 0x5A01},
+    {0x5802, 0x5A02},
+    {0x5803, 0x5A03},
+    {0x5D00, 0x5E00, 0x5F00, 0x6000},          // autopilot switches, lever down
+    {0x5D01, 0x5E01, 0x5F01, 0x6001},          //   lever up
+    {0x5C00, 0x6100, 0x6200, 0x6300, 0x6400,   // the dark lamp
+     0x6600, 0x6800},
+    {0x5C01, 0x6201, 0x6401, 0x6601},          // the lamp lit red
 };
 
 TEST(Pictures, PicturesCalledTheSameAreIdentical) {
@@ -111,6 +143,10 @@ constexpr Needle kNeedles[] = {
     {0x3C00, 13, 5},  // clock, long hand
     {0x3D00, 7, 4},   // clock, short hand
     {0x5100, 7, 5},   // turn pointer
+    {0x2000, 3, 4},   // tachometer
+    {0x2600, 1, 1},   // temperatures
+    {0x4400, 3, 3},   // pressures
+    {0x4C00, 15, 8},  // manifold pressure
 };
 
 TEST(Pictures, NeedlesCoverTheirPivotAndPointAlongPlusX) {
