@@ -4,6 +4,8 @@
 
 #include "eval_command.h"
 #include "panel_host.h"
+#include "play_command.h"
+#include "render_command.h"
 
 namespace panelhost {
 namespace {
@@ -42,6 +44,23 @@ int run_demo(const std::filesystem::path& modules_dir, std::ostream& out) {
     out << eval_text(run_eval(host, gauge, parse_eval_steps(demo.steps))) << "\n";
   }
   return 0;
+}
+
+int run_demo_pictures(const std::filesystem::path& modules_dir, const std::filesystem::path& out_dir,
+                      std::ostream& out, std::ostream& progress) {
+  // The built-in panel, plain and with its click areas outlined.
+  panel::RenderOptions render;
+  render.modules_dir = modules_dir;
+  render.out = out_dir / "panel.png";
+  panel::run_render(render, out);
+  render.hotspots = true;
+  render.out = out_dir / "panel_hotspots.png";
+  panel::run_render(render, out);
+  // The built-in sortie: stills, the animation and the log.
+  scenario::PlayCommandOptions play;
+  play.modules_dir = modules_dir;
+  play.out_dir = out_dir;
+  return scenario::run_play(play, out, progress);
 }
 
 }  // namespace panelhost

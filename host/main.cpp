@@ -11,6 +11,8 @@
 #include "eval_command.h"
 #include "inspect.h"
 #include "panel_host.h"
+#include "play_command.h"
+#include "render_command.h"
 
 namespace {
 
@@ -59,14 +61,53 @@ int main(int argc, char** argv) {
   eval->add_option("gauge", gauge_name, "The gauge's name literal")->required();
   eval->prefix_command();
 
-  CLI::App* demo = app.add_subcommand("demo", "Show both modules at work on the built-in default (the default command)");
+  panel::RenderOptions render_options;
+  std::string render_out;
+  CLI::App* render = app.add_subcommand(
+      "render", "Draw the panel (or one gauge) at the given variable values to PNG (default: the built-in panel)");
+  render->add_option("--layout", render_options.layout_file, "A panel layout file (default: the built-in panel)");
+  render->add_option("--gauge", render_options.gauge, "Draw one gauge alone: MODULE!GAUGE NAME");
+  render->add_option("--set", render_options.sets, "ID=VALUE: a host variable, coded as the simulator codes it");
+  render->add_option("--set-int", render_options.set_ints, "ID=VALUE: a host variable, integer-coded");
+  render->add_option("--updates", render_options.updates, "Updates before drawing (default 1)");
+  render->add_option("--zoom", render_options.zoom, "Enlarge a single gauge 1 to 8 times");
+  render->add_flag("--hotspots", render_options.hotspots, "Outline every mouse rectangle with its help id or cursor");
+  render->add_flag("--print-layout", render_options.print_layout, "Print the layout as a file instead of drawing");
+  render->add_option("-o,--out", render_out, "The PNG file (default out/panel.png or out/GAUGE.png)");
+
+  scenario::PlayCommandOptions play_options;
+  std::string play_out = "out";
+  bool no_animation = false;
+  CLI::App* play = app.add_subcommand(
+      "play", "Fly a scenario (default: the built-in sortie): PNG frames, an animated GIF and a log in --out");
+  play->add_option("scenario", play_options.scenario_file, "The scenario's JSON file");
+  play->add_option("-o,--out", play_out, "Folder for the frames, animation and log (default out)");
+  play->add_flag("--no-animation", no_animation, "Skip the animated GIF");
+  play->add_flag("--print-default", play_options.print_scenario, "Print the built-in sortie's JSON");
+
+  CLI::App* demo = app.add_subcommand(
+      "demo", "Show both modules at work on the built-in default, draw the panel and fly the sortie into out/ (the "
+              "default command)");
 
   CLI11_PARSE(app, argc, argv);
   try {
     if (*inspect) return run_inspect(module_path, as_json);
     if (*eval) return run_eval_command(module_path, gauge_name, eval->remaining());
+    if (*render) {
+      render_options.modules_dir = modules_dir;
+      render_options.out = render_out;
+      return panel::run_render(render_options, std::cout);
+    }
+    if (*play) {
+      play_options.modules_dir = modules_dir;
+      play_options.out_dir = play_out;
+      play_options.animation = !no_animation;
+      return scenario::run_play(play_options, std::cout, std::cerr);
+    }
     (void)demo;
-    return run_demo(modules_dir, std::cout);
+    const int status = run_demo(modules_dir, std::cout);
+    if (status != 0) return status;
+    return run_demo_pictures(modules_dir, "out", std::cout, std::cerr);
   } catch (const UsageError& error) {
     std::cerr << "panelhost: " << error.what() << "\n";
     return 2;
