@@ -37,7 +37,7 @@ constexpr double kBezelInner = 55.5;
 constexpr double kBezelOuter = 63.5;
 constexpr double kTickOuter = 54.0;
 constexpr double kMajorInner = 45.0;
-constexpr double kMinorInner = 49.0;
+constexpr double kMinorInner = 48.0;
 constexpr double kNumeralRadius = 34.0;
 
 bool numbered(int rpm) {
@@ -85,7 +85,7 @@ Image overlay(int w, int h) {
   cairo_t* cr = canvas.cr();
   const Point c = at(kPivot);
   bezel(cr, c, kBezelOuter, kBezelInner);
-  glass_glint(cr, c, kBezelInner - 0.5);
+  glass_glint(cr, c, kBezelInner + 2.0);  // on the bezel's lip, clear of the graduations
   // The centre cap over the needle's hub, lettered with the unit.
   disc(cr, c, 14.5, Colour{0.30, 0.30, 0.32});
   face(cr, c, 13.5, Colour{0.15, 0.15, 0.16});
