@@ -136,7 +136,8 @@ void GaugeRenderer::load_art(std::size_t index, const BitmapSource& bitmaps) {
     std::optional<Bitmap> bitmap;
     try {
       bitmap = bitmaps.find(id);
-    } catch (const RenderError& error) {
+    } catch (const std::exception& error) {
+      // A bitmap that is there but cannot be read: its id is in the message.
       throw RenderError(fmt::format("{}: element {} ({}): {}", what_, index, element_kind_name(element->kind),
                                     error.what()));
     }

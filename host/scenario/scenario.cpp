@@ -102,7 +102,7 @@ class Reader {
     FLAGS32 result = 0;
     for (std::size_t i = 0; i < names.size(); ++i) {
       const std::string at = value.is_array() ? fmt::format("{}[{}]", path, i) : path;
-      const std::string name = names[i].is_string() ? names[i].get<std::string>() : names[i].dump();
+      const std::string name = names[i].is_string() ? names[i].get<std::string>() : "";
       if (name == "left") {
         result |= MOUSE_LEFTSINGLE;
       } else if (name == "right") {
@@ -110,7 +110,7 @@ class Reader {
       } else if (name == "drag") {
         result |= MOUSE_LEFTDRAG;
       } else {
-        fail(at, fmt::format("unknown mouse event {} (expected \"left\", \"right\" or \"drag\")", name));
+        fail(at, fmt::format("unknown mouse event {} (expected \"left\", \"right\" or \"drag\")", names[i].dump()));
       }
     }
     return result;
