@@ -58,7 +58,23 @@ Panel::Panel(PanelHost& host, Layout layout, const std::filesystem::path& module
     }
   }
   frame_ = render::Image(size().x, size().y, CAIRO_FORMAT_RGB24);
+  base_ = render::Image(size().x, size().y, CAIRO_FORMAT_RGB24);
   shown_.assign(layout_.windows.size(), false);
+
+  // Which gauges can be drawn straight onto the panel picture.
+  const auto meets = [](Rect a, Rect b) {
+    return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height && b.y < a.y + a.height;
+  };
+  for (PlacedGauge& placed : gauges_) {
+    const Rect box{placed.origin.x, placed.origin.y, placed.size.x, placed.size.y};
+    const PIXSIZE own = placed.gauge->size();
+    bool alone = placed.size.x == own.x && placed.size.y == own.y;
+    for (const PlacedGauge& other : gauges_)
+      if (&other != &placed && meets(box, {other.origin.x, other.origin.y, other.size.x, other.size.y})) alone = false;
+    for (std::size_t w = 1; w < layout_.windows.size(); ++w)
+      if (w != placed.window && meets(box, window_rect(w))) alone = false;
+    placed.direct = alone;
+  }
 }
 
 Panel::Rect Panel::window_rect(std::size_t window) const {
@@ -124,28 +140,88 @@ void Panel::repaint(cairo_t* context, Rect rect) {
   cairo_restore(context);
 }
 
+void Panel::repaint_direct(cairo_t* context, PlacedGauge& placed) {
+  cairo_save(context);
+  cairo_rectangle(context, placed.origin.x, placed.origin.y, placed.size.x, placed.size.y);
+  cairo_set_operator(context, CAIRO_OPERATOR_SOURCE);
+  cairo_set_source_surface(context, base_.surface(), 0, 0);
+  cairo_fill_preserve(context);
+  cairo_clip(context);
+  cairo_set_operator(context, CAIRO_OPERATOR_OVER);
+  cairo_translate(context, placed.origin.x, placed.origin.y);
+  placed.renderer->paint_moving(context);
+  placed.renderer->paint_over(context);
+  cairo_restore(context);
+}
+
+void Panel::compose_whole() {
+  // The base: backgrounds of the shown windows, with the under-layers of the
+  // gauges drawn straight onto the panel.
+  {
+    const render::ContextPtr context = base_.context();
+    for (std::size_t w = 0; w < layout_.windows.size(); ++w) {
+      if (!shown_[w]) continue;
+      const Rect area = window_rect(w);
+      const std::uint32_t rgb = layout_.windows[w].background_rgb;
+      cairo_set_source_rgb(context.get(), (rgb >> 16 & 0xFF) / 255.0, (rgb >> 8 & 0xFF) / 255.0, (rgb & 0xFF) / 255.0);
+      cairo_rectangle(context.get(), area.x, area.y, area.width, area.height);
+      cairo_fill(context.get());
+      for (PlacedGauge& placed : gauges_) {
+        if (placed.window != w || !placed.direct) continue;
+        cairo_save(context.get());
+        cairo_translate(context.get(), placed.origin.x, placed.origin.y);
+        placed.renderer->paint_under(context.get());
+        placed.layers_baked = placed.renderer->layers_version();
+        cairo_restore(context.get());
+      }
+    }
+    render::check(context.get(), layout_.source);
+  }
+  const render::ContextPtr context = frame_.context();
+  cairo_set_operator(context.get(), CAIRO_OPERATOR_SOURCE);
+  cairo_set_source_surface(context.get(), base_.surface(), 0, 0);
+  cairo_paint(context.get());
+  cairo_set_operator(context.get(), CAIRO_OPERATOR_OVER);
+  for (PlacedGauge& placed : gauges_) {
+    placed.dirty = false;
+    if (!shown_[placed.window]) continue;
+    if (placed.direct) {
+      repaint_direct(context.get(), placed);
+    } else {
+      repaint(context.get(), {placed.origin.x, placed.origin.y, placed.size.x, placed.size.y});
+    }
+  }
+  render::check(context.get(), layout_.source);
+  repainted_ = gauges_.size();
+}
+
 const render::Image& Panel::frame() {
   repainted_ = 0;
   std::vector<bool> shown(layout_.windows.size());
   for (std::size_t w = 0; w < shown.size(); ++w) shown[w] = window_shown(w);
-  const bool whole = !composed_ || shown != shown_;
+  bool whole = !composed_ || shown != shown_;
   shown_ = std::move(shown);
-  const render::ContextPtr context = frame_.context();
+  // A gauge whose layers changed has an out-of-date under-layer in the base.
+  for (const PlacedGauge& placed : gauges_)
+    if (placed.direct && placed.dirty && placed.renderer->layers_version() != placed.layers_baked) whole = true;
+  composed_ = true;
   if (whole) {
-    repaint(context.get(), window_rect(0));
-    repainted_ = gauges_.size();
-    for (PlacedGauge& placed : gauges_) placed.dirty = false;
-  } else {
-    for (PlacedGauge& placed : gauges_) {
-      if (!placed.dirty) continue;
-      placed.dirty = false;
-      if (!shown_[placed.window]) continue;
+    compose_whole();
+    return frame_;
+  }
+  const render::ContextPtr context = frame_.context();
+  for (PlacedGauge& placed : gauges_) {
+    if (!placed.dirty) continue;
+    placed.dirty = false;
+    if (!shown_[placed.window]) continue;
+    if (placed.direct) {
+      repaint_direct(context.get(), placed);
+    } else {
       repaint(context.get(), {placed.origin.x, placed.origin.y, placed.size.x, placed.size.y});
-      ++repainted_;
     }
+    ++repainted_;
   }
   render::check(context.get(), layout_.source);
-  composed_ = true;
   return frame_;
 }
 

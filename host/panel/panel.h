@@ -7,6 +7,13 @@
 // rectangle, together with whatever lies under and over it there; gauges
 // that did not change cost nothing. Opening or closing a window repaints the
 // whole picture.
+//
+// What never changes is composed once into a base picture: the windows'
+// backgrounds and, for every gauge that sits alone at its own size, its
+// under-layer (dial faces, backgrounds). Repainting such a gauge copies its
+// rectangle from the base and paints only its moving elements and its
+// over-layer (glass, bezels) on top. Scaled or overlapping gauges are
+// composed from their own picture instead.
 #pragma once
 
 #include <filesystem>
@@ -30,6 +37,12 @@ struct PlacedGauge {
   PIXPOINT origin{};  // top-left corner in the panel picture
   PIXSIZE size{};     // drawn size in the panel picture
   bool dirty = true;
+  // Drawn straight onto the panel picture: at its own size and overlapping
+  // no other gauge or window, so its under-layer can live in the panel's
+  // base picture and a repaint is a copy of the base plus the moving
+  // elements and the over-layer.
+  bool direct = false;
+  std::uint64_t layers_baked = 0;  // the renderer's layers_version() in the base
 };
 
 class Panel {
@@ -69,11 +82,14 @@ class Panel {
   };
   Rect window_rect(std::size_t window) const;
   void repaint(cairo_t* context, Rect rect);
+  void repaint_direct(cairo_t* context, PlacedGauge& placed);
+  void compose_whole();
 
   PanelHost& host_;
   Layout layout_;
   std::vector<PlacedGauge> gauges_;
   render::Image frame_;
+  render::Image base_;
   std::vector<bool> shown_;  // windows as last composed
   bool composed_ = false;
   std::size_t repainted_ = 0;

@@ -2,6 +2,7 @@
 
 #include <fmt/format.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace panelhost::render {
@@ -22,6 +23,23 @@ std::uint32_t Image::pixel(std::int32_t x, std::int32_t y) const {
   std::uint32_t value;
   std::memcpy(&value, row + static_cast<std::ptrdiff_t>(x) * 4, sizeof value);
   return format_ == CAIRO_FORMAT_RGB24 ? (value | 0xFF000000u) : value;
+}
+
+Image::Box Image::drawn_box() const {
+  if (format_ != CAIRO_FORMAT_ARGB32) return {0, 0, width_, height_};
+  flush();
+  std::int32_t left = width_, top = height_, right = -1, bottom = -1;
+  for (std::int32_t y = 0; y < height_; ++y) {
+    for (std::int32_t x = 0; x < width_; ++x) {
+      if ((pixel(x, y) >> 24) == 0) continue;
+      left = std::min(left, x);
+      right = std::max(right, x);
+      top = std::min(top, y);
+      bottom = std::max(bottom, y);
+    }
+  }
+  if (right < 0) return {};
+  return {left, top, right - left + 1, bottom - top + 1};
 }
 
 ContextPtr Image::context() const {

@@ -55,6 +55,14 @@ class Image {
   // A context drawing on this picture.
   ContextPtr context() const;
 
+  // The smallest rectangle outside which the picture is fully transparent
+  // (ARGB32), as x, y, width, height; width 0 for a fully transparent
+  // picture. Drawing only this rectangle spares compositing the clear rest.
+  struct Box {
+    std::int32_t x = 0, y = 0, width = 0, height = 0;
+  };
+  Box drawn_box() const;
+
  private:
   std::unique_ptr<cairo_surface_t, SurfaceRelease> surface_;
   std::int32_t width_ = 0;

@@ -105,7 +105,10 @@ GaugeRenderer::GaugeRenderer(std::vector<ElementNode> elements, PIXSIZE size, co
     throw RenderError(fmt::format("{}: the background has no size ({}x{})", what_, size_.x, size_.y));
   art_.resize(elements_.size());
   states_.resize(elements_.size());
-  for (std::size_t i = 0; i < elements_.size(); ++i) load_art(i, bitmaps);
+  for (std::size_t i = 0; i < elements_.size(); ++i) {
+    load_art(i, bitmaps);
+    for (const Image& picture : art_[i].pictures) art_[i].boxes.push_back(picture.drawn_box());
+  }
   // The moving stretch: from the first element any value moves to the last.
   first_moving_ = elements_.size();
   end_moving_ = 0;
@@ -228,13 +231,28 @@ bool GaugeRenderer::advance(std::span<const ElementValues> values) {
     if (state != states_[i]) {
       changed = true;
       // A layer holds this element: it has to be drawn again.
-      if (i < first_moving_ || i >= end_moving_) layers_valid_ = false;
+      if (i < first_moving_ || i >= end_moving_) {
+        layers_valid_ = false;
+        ++layers_version_;
+      }
     }
     states_[i] = state;
   }
   if (changed || !layers_valid_) picture_valid_ = false;
   return changed;
 }
+
+namespace {
+
+// A picture at (x, y), composited only where it is not clear.
+void paint_picture(cairo_t* context, const Image& picture, const Image::Box& box, double x, double y) {
+  if (box.width == 0) return;
+  cairo_set_source_surface(context, picture.surface(), x, y);
+  cairo_rectangle(context, x + box.x, y + box.y, box.width, box.height);
+  cairo_fill(context);
+}
+
+}  // namespace
 
 void GaugeRenderer::paint(cairo_t* context, std::size_t index) const {
   const ElementState& state = states_[index];
@@ -245,14 +263,12 @@ void GaugeRenderer::paint(cairo_t* context, std::size_t index) const {
   const double y = element->position.y;
   cairo_save(context);
   switch (element->kind) {
-    case ELEMENT_KIND_STATIC_IMAGE:
-      cairo_set_source_surface(context, art.pictures.front().surface(), x, y);
-      cairo_paint(context);
+    case ELEMENT_KIND_STATIC_IMAGE: paint_picture(context, art.pictures.front(), art.boxes.front(), x, y); break;
+    case ELEMENT_KIND_ICON: {
+      const auto n = static_cast<std::size_t>(state.value[0]);
+      paint_picture(context, art.pictures[n], art.boxes[n], x, y);
       break;
-    case ELEMENT_KIND_ICON:
-      cairo_set_source_surface(context, art.pictures[static_cast<std::size_t>(state.value[0])].surface(), x, y);
-      cairo_paint(context);
-      break;
+    }
     case ELEMENT_KIND_NEEDLE: {
       // The bitmap points along +x, which is 90 degrees on the dial.
       const double turn = (wrap_degrees(state.value[0]) - 90.0) * std::numbers::pi / 180.0;
@@ -296,8 +312,7 @@ void GaugeRenderer::paint(cairo_t* context, std::size_t index) const {
       break;
     }
     case ELEMENT_KIND_SLIDER:
-      cairo_set_source_surface(context, art.pictures.front().surface(), x + state.value[0], y + state.value[1]);
-      cairo_paint(context);
+      paint_picture(context, art.pictures.front(), art.boxes.front(), x + state.value[0], y + state.value[1]);
       break;
     default: break;
   }
@@ -315,26 +330,40 @@ void GaugeRenderer::build_layers() {
   };
   under_ = layer(0, first_moving_);
   over_ = layer(end_moving_, elements_.size());
+  if (over_) over_box_ = over_.drawn_box();
   layers_valid_ = true;
 }
 
-void GaugeRenderer::redraw() {
+void GaugeRenderer::paint_under(cairo_t* context) {
   if (!layers_valid_) build_layers();
+  if (!under_) return;
+  cairo_set_source_surface(context, under_.surface(), 0, 0);
+  cairo_paint(context);
+}
+
+void GaugeRenderer::paint_moving(cairo_t* context) const {
+  for (std::size_t i = first_moving_; i < end_moving_; ++i) paint(context, i);
+}
+
+void GaugeRenderer::paint_over(cairo_t* context) {
+  if (!layers_valid_) build_layers();
+  if (over_) paint_picture(context, over_, over_box_, 0, 0);
+}
+
+void GaugeRenderer::redraw() {
   const ContextPtr context = picture_.context();
   cairo_t* cr = context.get();
+  if (!layers_valid_) build_layers();
   cairo_set_operator(cr, CAIRO_OPERATOR_SOURCE);
   if (under_) {
-    cairo_set_source_surface(cr, under_.surface(), 0, 0);
+    paint_under(cr);
   } else {
     cairo_set_source_rgba(cr, 0, 0, 0, 0);
-  }
-  cairo_paint(cr);
-  cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
-  for (std::size_t i = first_moving_; i < end_moving_; ++i) paint(cr, i);
-  if (over_) {
-    cairo_set_source_surface(cr, over_.surface(), 0, 0);
     cairo_paint(cr);
   }
+  cairo_set_operator(cr, CAIRO_OPERATOR_OVER);
+  paint_moving(cr);
+  paint_over(cr);
   check(cr, what_);
   picture_valid_ = true;
 }

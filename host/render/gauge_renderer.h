@@ -117,6 +117,15 @@ class GaugeRenderer {
   // The gauge's picture as of the last advance, redrawn only if it changed.
   const Image& picture();
 
+  // The same picture in three parts, for drawing straight onto a larger
+  // picture (the context's user space is the gauge's pixel space): the
+  // under-layer, the moving elements, the over-layer. The layers change only
+  // when layers_version() does.
+  void paint_under(cairo_t* context);
+  void paint_moving(cairo_t* context) const;
+  void paint_over(cairo_t* context);
+  std::uint64_t layers_version() const { return layers_version_; }
+
   PIXSIZE size() const { return size_; }
   const std::vector<ElementState>& states() const { return states_; }
   const std::vector<ElementNode>& elements() const { return elements_; }
@@ -126,6 +135,7 @@ class GaugeRenderer {
  private:
   struct Art {
     std::vector<Image> pictures;  // the element's bitmap(s); icons: one per picture
+    std::vector<Image::Box> boxes;  // each picture's drawn box
     Image window;                 // moving image and sprite: the window mask
     NeedleCalibration calibration;
     NeedleMotion motion;
@@ -147,9 +157,11 @@ class GaugeRenderer {
   std::size_t end_moving_ = 0;
   Image under_;
   Image over_;
+  Image::Box over_box_;
   Image picture_;
   bool layers_valid_ = false;
   bool picture_valid_ = false;
+  std::uint64_t layers_version_ = 0;
 };
 
 }  // namespace panelhost::render
