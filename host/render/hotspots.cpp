@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
 
 // Labels use cairo's text API, which keeps fontconfig's pattern caches for
 // the life of the process; the leak checker of sanitized builds is told
@@ -85,17 +86,31 @@ void draw_hotspots(cairo_t* context, std::span<const Hotspot> spots) {
     const std::string text = spot.label();
     cairo_text_extents_t extents;
     cairo_text_extents(context, text.c_str(), &extents);
-    const double x = spot.origin.x + 2.5 * unit;
-    // Parents label their bottom edge, children their top, so nested labels
-    // do not sit on each other.
-    const double y = spot.parent ? spot.origin.y + spot.size.y - 3.0 * unit : spot.origin.y + 2.5 * unit - extents.y_bearing;
-    cairo_rectangle(context, x - unit, y + extents.y_bearing - unit, extents.x_advance + 2 * unit,
-                    extents.height + 2 * unit);
+    const double ascent = -extents.y_bearing;
+    // Labels run along a box too narrow for them: downwards for children,
+    // upwards for parents.
+    const bool narrow = extents.x_advance + 5.0 * unit > spot.size.x && spot.size.y > spot.size.x;
+    cairo_save(context);
+    if (narrow && spot.parent) {
+      cairo_translate(context, spot.origin.x + 1.5 * unit + ascent, spot.origin.y + spot.size.y - 3.0 * unit);
+      cairo_rotate(context, -std::numbers::pi / 2);
+    } else if (narrow) {
+      cairo_translate(context, spot.origin.x + 2.0 * unit, spot.origin.y + 2.5 * unit);
+      cairo_rotate(context, std::numbers::pi / 2);
+    } else if (spot.parent) {
+      // Parents label their bottom edge, children their top, so that nested
+      // labels do not sit on each other.
+      cairo_translate(context, spot.origin.x + 2.5 * unit, spot.origin.y + spot.size.y - 3.0 * unit);
+    } else {
+      cairo_translate(context, spot.origin.x + 2.5 * unit, spot.origin.y + 2.5 * unit + ascent);
+    }
+    cairo_rectangle(context, -unit, extents.y_bearing - unit, extents.x_advance + 2 * unit, extents.height + 2 * unit);
     cairo_set_source_rgba(context, 0, 0, 0, 0.7);
     cairo_fill(context);
-    cairo_move_to(context, x, y);
+    cairo_move_to(context, 0, 0);
     cairo_set_source_rgb(context, r, g, b);
     cairo_show_text(context, text.c_str());
+    cairo_restore(context);
   }
   cairo_restore(context);
 }
