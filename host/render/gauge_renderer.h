@@ -31,7 +31,10 @@
 // Windows are masks: window pixels that are not pure black show the strip or
 // texture, pure black ones show nothing. With image flag bit 0, pure black
 // pixels of an element's own bitmaps are transparent. Children are drawn
-// after their parent, in child-list order (the host's drawing order).
+// after their parent, in child-list order (the host's drawing order). The
+// erase flag (bit 1) asks nothing more of this host, which repaints a changed
+// gauge whole from its layers; failure tables are not acted on, as the
+// stand-in simulates no failures.
 //
 // Values that cannot be placed draw nothing for that element: a NaN on a
 // moving axis, or a shift or turn that is not finite or lies more than a

@@ -120,7 +120,7 @@ gauge00=Velmar_Tavrin!Fuel, 0, 0
 [Window01]
 ident=50
 visible=0
-window_pos=130,40
+window_pos=100,40
 size_mm=160,220
 background_color=255,0,0
 gauge00=quadrant!Engine Controls, 1, 5
@@ -133,13 +133,22 @@ gauge00=quadrant!Engine Controls, 1, 5
     frame.flush();
     return frame.pixel(x, y) & 0xFFFFFF;
   };
+  // The window covers the fuel gauge's right edge when it is open.
+  EXPECT_FALSE(panel.find("Velmar_Tavrin!Fuel")->direct);
   EXPECT_EQ(pixel_after_update(131, 41), 0u);  // closed: the main panel shows
+  const std::uint32_t dial = pixel_after_update(102, 64);
   host.services().panel_window_toggle(50);
   EXPECT_TRUE(panel.window_shown(1));
   EXPECT_EQ(pixel_after_update(131, 41), 0xFF0000u);  // open: its background
   EXPECT_EQ(panel.repainted(), 2u);                    // all of it
+  EXPECT_EQ(pixel_after_update(100, 41), 0xFF0000u);  // over the dial
+  // The fuel gauge changes under the open window: the window stays on top.
+  host.variables().set_f64(304, 264.0);
+  EXPECT_EQ(pixel_after_update(100, 41), 0xFF0000u);
+  EXPECT_EQ(panel.repainted(), 1u);
   host.services().panel_window_toggle(50);
   EXPECT_EQ(pixel_after_update(131, 41), 0u);
+  EXPECT_EQ(pixel_after_update(102, 64), dial);  // the dial is back
 }
 
 // The road of one event: a click on the tank selector sends its key event,
