@@ -62,9 +62,10 @@ class Fixture : public ::testing::Test {
   }
 
   // One update with the values of the elements after the background.
-  static const Image& draw(GaugeRenderer& gauge, std::vector<ElementValues> values) {
-    values.insert(values.begin(), ElementValues{});
-    gauge.advance(values);
+  static const Image& draw(GaugeRenderer& gauge, const std::vector<ElementValues>& values) {
+    std::vector<ElementValues> all(values.size() + 1);
+    for (std::size_t i = 0; i < values.size(); ++i) all[i + 1] = values[i];
+    gauge.advance(all);
     const Image& picture = gauge.picture();
     picture.flush();
     return picture;
