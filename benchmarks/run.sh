@@ -9,7 +9,8 @@ cmake --preset release >/dev/null
 cmake --build --preset release --target panel_benchmark >/dev/null
 result=$(mktemp)
 trap 'rm -f "$result"' EXIT
-build/release/bin/panel_benchmark --benchmark_format=json --benchmark_repetitions=5 \
+build/release/bin/panel_benchmark --benchmark_format=json --benchmark_repetitions=9 \
+  --benchmark_enable_random_interleaving=true \
   --benchmark_report_aggregates_only=true "$@" >"$result"
 
 python3 - "$result" <<'PY'

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 
 #include "hotspots.h"
 
@@ -141,17 +142,21 @@ void Panel::repaint(cairo_t* context, Rect rect) {
 }
 
 void Panel::repaint_direct(cairo_t* context, PlacedGauge& placed) {
+  const render::Image::Box box{placed.origin.x, placed.origin.y, placed.size.x, placed.size.y};
+  frame_.flush();
+  const auto stride = static_cast<std::size_t>(frame_.stride());
+  for (std::int32_t y = box.y; y < box.y + box.height; ++y) {
+    const std::size_t at = static_cast<std::size_t>(y) * stride + static_cast<std::size_t>(box.x) * 4;
+    std::memcpy(frame_.data() + at, base_.data() + at, static_cast<std::size_t>(box.width) * 4);
+  }
   cairo_save(context);
-  cairo_rectangle(context, placed.origin.x, placed.origin.y, placed.size.x, placed.size.y);
-  cairo_set_operator(context, CAIRO_OPERATOR_SOURCE);
-  cairo_set_source_surface(context, base_.surface(), 0, 0);
-  cairo_fill_preserve(context);
+  cairo_rectangle(context, box.x, box.y, box.width, box.height);
   cairo_clip(context);
-  cairo_set_operator(context, CAIRO_OPERATOR_OVER);
   cairo_translate(context, placed.origin.x, placed.origin.y);
-  placed.renderer->paint_moving(context);
-  placed.renderer->paint_over(context);
+  placed.renderer->paint_moving_onto(frame_, placed.origin, box, context);
+  placed.renderer->paint_over_onto(frame_, placed.origin, box);
   cairo_restore(context);
+  cairo_surface_mark_dirty_rectangle(frame_.surface(), box.x, box.y, box.width, box.height);
 }
 
 void Panel::compose_whole() {

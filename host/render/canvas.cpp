@@ -42,6 +42,29 @@ Image::Box Image::drawn_box() const {
   return {left, top, right - left + 1, bottom - top + 1};
 }
 
+pixman_image_t* Image::pixels() const {
+  if (!pixels_) {
+    const pixman_format_code_t format = format_ == CAIRO_FORMAT_A8      ? PIXMAN_a8
+                                        : format_ == CAIRO_FORMAT_RGB24 ? PIXMAN_x8r8g8b8
+                                                                        : PIXMAN_a8r8g8b8;
+    pixels_.reset(pixman_image_create_bits(format, width_, height_, reinterpret_cast<std::uint32_t*>(data()), stride()));
+    if (!pixels_) throw RenderError(fmt::format("a pixman view of a {}x{} picture", width_, height_));
+  }
+  return pixels_.get();
+}
+
+void blit(const Image& source, Image::Box box, const Image& target, std::int32_t x, std::int32_t y, Image::Box clip,
+          pixman_op_t op) {
+  // The destination rectangle, cut to the clip and the target.
+  std::int32_t left = std::max({x, clip.x, 0});
+  std::int32_t top = std::max({y, clip.y, 0});
+  const std::int32_t right = std::min({x + box.width, clip.x + clip.width, target.width()});
+  const std::int32_t bottom = std::min({y + box.height, clip.y + clip.height, target.height()});
+  if (right <= left || bottom <= top) return;
+  pixman_image_composite32(op, source.pixels(), nullptr, target.pixels(), box.x + (left - x), box.y + (top - y), 0, 0,
+                           left, top, right - left, bottom - top);
+}
+
 ContextPtr Image::context() const {
   ContextPtr context(cairo_create(surface()));
   check(context.get(), "drawing context");

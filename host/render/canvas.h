@@ -8,6 +8,7 @@
 #pragma once
 
 #include <cairo.h>
+#include <pixman.h>
 
 #include <cstdint>
 #include <memory>
@@ -28,6 +29,9 @@ struct SurfaceRelease {
 };
 struct ContextRelease {
   void operator()(cairo_t* context) const { cairo_destroy(context); }
+};
+struct PixmanRelease {
+  void operator()(pixman_image_t* image) const { pixman_image_unref(image); }
 };
 using ContextPtr = std::unique_ptr<cairo_t, ContextRelease>;
 
@@ -63,8 +67,14 @@ class Image {
   };
   Box drawn_box() const;
 
+  // The same pixels as a pixman image, for plain copies and composites at
+  // whole-pixel offsets, which pixman does without cairo's per-call work.
+  // Call flush() before and mark_dirty() after writing through it.
+  pixman_image_t* pixels() const;
+
  private:
   std::unique_ptr<cairo_surface_t, SurfaceRelease> surface_;
+  mutable std::unique_ptr<pixman_image_t, PixmanRelease> pixels_;
   std::int32_t width_ = 0;
   std::int32_t height_ = 0;
   cairo_format_t format_ = CAIRO_FORMAT_ARGB32;
@@ -79,6 +89,12 @@ Image mask_from_bitmap(const Bitmap& bitmap);
 
 // Every pixel of `image` set to one colour, 0xAARRGGBB (premultiplied).
 void fill(const Image& image, std::uint32_t argb);
+
+// Composites the part `box` of `source` with its top-left corner at (x, y)
+// of `target`, within `clip` (a box of the target), with pixman's SRC or
+// OVER operator.
+void blit(const Image& source, Image::Box box, const Image& target, std::int32_t x, std::int32_t y, Image::Box clip,
+          pixman_op_t op);
 
 // Throws RenderError with the cairo status if a context has failed.
 void check(cairo_t* context, const std::string& what);

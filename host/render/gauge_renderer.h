@@ -129,6 +129,15 @@ class GaugeRenderer {
   void paint_over(cairo_t* context);
   std::uint64_t layers_version() const { return layers_version_; }
 
+  // The moving elements and the over-layer straight onto `target`, the
+  // gauge's top-left corner at `origin`, nothing outside `clip` (target
+  // pixels). Pictures at whole-pixel places (static images, icons, sliders,
+  // the over-layer) go through pixman directly; turned, moved or masked ones
+  // through `context`, which draws on `target` already translated to
+  // `origin` and clipped to `clip`.
+  void paint_moving_onto(const Image& target, PIXPOINT origin, Image::Box clip, cairo_t* context) const;
+  void paint_over_onto(const Image& target, PIXPOINT origin, Image::Box clip);
+
   PIXSIZE size() const { return size_; }
   const std::vector<ElementState>& states() const { return states_; }
   const std::vector<ElementNode>& elements() const { return elements_; }
