@@ -72,6 +72,7 @@ void every_needle_moves(benchmark::State& state) {
     phase ^= 1;
     c.set_all(phase);
     c.panel.update();
+    c.host.clear_service_calls();
     const render::Image& frame = c.panel.frame();
     benchmark::DoNotOptimize(frame.data());
     repainted += c.panel.repainted();
@@ -89,6 +90,7 @@ void nothing_changed(benchmark::State& state) {
   c.panel.frame();
   for (auto _ : state) {
     c.panel.update();
+    c.host.clear_service_calls();
     const render::Image& frame = c.panel.frame();
     benchmark::DoNotOptimize(frame.data());
   }

@@ -124,6 +124,9 @@ class PanelHost {
   const std::vector<KeyEvent>& key_events() const { return key_events_; }
   const std::vector<WindowToggle>& window_toggles() const { return window_toggles_; }
   const std::vector<ServiceCall>& service_calls() const { return service_calls_; }
+  // Forgets the calls recorded so far: a long run that does not look at
+  // them keeps the record from growing with every update.
+  void clear_service_calls() { service_calls_.clear(); }
   bool window_open(std::uint32_t window_id) const;
   const std::map<std::uint32_t, bool>& windows() const { return windows_; }
   const std::vector<std::unique_ptr<GaugeInstance>>& gauges() const { return gauges_; }
