@@ -97,7 +97,10 @@ std::map<std::string, PIXSIZE> gauge_sizes(PanelHost& host, const std::filesyste
 }
 
 Layout default_layout(PanelHost& host, const std::filesystem::path& modules_dir) {
-  const auto sizes = gauge_sizes(host, modules_dir);
+  return arrange_default_layout(gauge_sizes(host, modules_dir));
+}
+
+Layout arrange_default_layout(const std::map<std::string, PIXSIZE>& sizes) {
   Layout layout;
   layout.source = "default layout";
   PanelWindow& main = layout.windows.emplace_back();

@@ -34,4 +34,7 @@ Layout default_layout(PanelHost& host, const std::filesystem::path& modules_dir)
 // Background sizes of every gauge of those modules, by "MODULE!GAUGE NAME".
 std::map<std::string, PIXSIZE> gauge_sizes(PanelHost& host, const std::filesystem::path& modules_dir);
 
+// The arrangement itself, for gauges of these sizes ("MODULE!GAUGE NAME").
+Layout arrange_default_layout(const std::map<std::string, PIXSIZE>& sizes);
+
 }  // namespace panelhost::panel

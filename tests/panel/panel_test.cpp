@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <map>
 
 #include "default_layout.h"
 #include "panel.h"
@@ -212,6 +213,68 @@ TEST(DefaultLayout, PlacesEveryGaugeTheModulesHoldWithoutOverlap) {
   // And it is an ordinary layout: it installs.
   Panel panel(host, layout, modules_dir());
   EXPECT_EQ(panel.gauges().size(), sizes.size());
+}
+
+// The whole cockpit, once both modules hold all their gauges: background
+// sizes as the gauges carry them.
+TEST(DefaultLayout, TheFullCockpitIsTidy) {
+  std::map<std::string, PIXSIZE> sizes;
+  for (const char* name :
+       {"Fuel", "Fuel Tank Switch", "Master Battery Switch", "Airspeed Indicator", "Vertical Speed Indicator",
+        "Artificial Horizon", "Tachometer 0", "Tachometer 1", "Radiator Temp 0", "Radiator Temp 1", "Oil Temp 0",
+        "Oil Temp 1", "Radio Compass", "Altimeter (m)", "Ammo Counter", "Fuel Pressure 0", "Fuel Pressure 1",
+        "Oil Pressure 0", "Oil Pressure 1", "Manifold Pressure 0", "Manifold Pressure 1", "Turn Coordinator"})
+    sizes[std::string("Velmar_Tavrin!") + name] = {128, 128};
+  sizes["Velmar_Tavrin!Altimeter (Km)"] = {114, 124};
+  sizes["Velmar_Tavrin!Clock"] = {75, 75};
+  sizes["Velmar_Tavrin!Whiskey Compass"] = {115, 143};
+  for (const char* name : {"Icon Left Console", "Icon Right Console", "Icon Engine Console"})
+    sizes[std::string("Velmar_Tavrin!") + name] = {19, 19};
+  sizes["Velmar_Tavrin!Engine0 Ignition"] = sizes["Velmar_Tavrin!Engine1 Ignition"] = {208, 64};
+  sizes["Velmar_Tavrin!Autopilot"] = {144, 192};
+  sizes["Velmar_Tavrin!Fuel Warning - Left"] = sizes["Velmar_Tavrin!Fuel Warning - Right"] = {32, 32};
+  sizes["Velmar_Tavrin!Bombing Controls"] = {144, 208};
+  sizes["Velmar_Tavrin!Ejection Seat Handle"] = {256, 41};
+  sizes["quadrant!Engine Controls"] = {157, 210};
+  ASSERT_EQ(sizes.size(), 36u);
+
+  const Layout layout = arrange_default_layout(sizes);
+  const PanelWindow& main = layout.windows[0];
+  ASSERT_EQ(main.gauges.size(), 36u);
+  std::map<std::string, PIXPOINT> at;
+  for (const GaugePlacement& g : main.gauges) at[g.reference()] = g.at;
+  for (const GaugePlacement& a : main.gauges) {
+    const PIXSIZE sa = sizes.at(a.reference());
+    EXPECT_LE(a.at.x + sa.x, main.size.x);
+    EXPECT_LE(a.at.y + sa.y, main.size.y);
+    for (const GaugePlacement& b : main.gauges) {
+      const PIXSIZE sb = sizes.at(b.reference());
+      if (&a == &b) continue;
+      EXPECT_TRUE(a.at.x + sa.x <= b.at.x || b.at.x + sb.x <= a.at.x || a.at.y + sa.y <= b.at.y ||
+                  b.at.y + sb.y <= a.at.y)
+          << a.reference() << " overlaps " << b.reference();
+    }
+  }
+  // A screen-sized panel.
+  EXPECT_LE(main.size.x, 1300);
+  EXPECT_LE(main.size.y, 800);
+  // Flight instruments left of the engine instruments; each engine pair
+  // side by side, engine 0 on the left; controls below everything else.
+  EXPECT_LT(at["Velmar_Tavrin!Airspeed Indicator"].x, at["Velmar_Tavrin!Tachometer 0"].x);
+  EXPECT_EQ(at["Velmar_Tavrin!Airspeed Indicator"].y, at["Velmar_Tavrin!Tachometer 0"].y);
+  for (const auto& [left, right] : {std::pair{"Tachometer 0", "Tachometer 1"}, {"Oil Temp 0", "Oil Temp 1"},
+                                    {"Manifold Pressure 0", "Manifold Pressure 1"}}) {
+    const PIXPOINT l = at[std::string("Velmar_Tavrin!") + left];
+    const PIXPOINT r = at[std::string("Velmar_Tavrin!") + right];
+    EXPECT_EQ(l.y, r.y) << left;
+    EXPECT_EQ(r.x - l.x, 128 + 8) << left;
+  }
+  std::int32_t instruments_bottom = 0;
+  for (const char* name : {"Velmar_Tavrin!Clock", "Velmar_Tavrin!Whiskey Compass", "Velmar_Tavrin!Fuel Warning - Right"})
+    instruments_bottom = std::max(instruments_bottom, at[name].y + sizes.at(name).y);
+  for (const char* name : {"Velmar_Tavrin!Master Battery Switch", "quadrant!Engine Controls",
+                           "Velmar_Tavrin!Ejection Seat Handle"})
+    EXPECT_GT(at[name].y, instruments_bottom) << name;
 }
 
 TEST(DefaultLayout, NoModulesIsAnError) {
