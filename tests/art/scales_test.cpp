@@ -81,8 +81,10 @@ Found find_tick(const artgen::Image& image, const artgen::Scale& scale, double e
     angles.push_back(a);
     weights.push_back(sum / n);
   }
-  const double floor = *std::min_element(weights.begin(), weights.end());
-  const double peak = *std::max_element(weights.begin(), weights.end());
+  const auto [lowest, highest] = std::minmax_element(weights.begin(), weights.end());
+  if (lowest == weights.end()) return Found{expected + 90.0, 0.0};
+  const double floor = *lowest;
+  const double peak = *highest;
   double total = 0.0;
   double moment = 0.0;
   for (std::size_t i = 0; i < angles.size(); ++i) {
