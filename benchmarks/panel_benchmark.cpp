@@ -15,6 +15,7 @@
 #include <memory>
 #include <vector>
 
+#include "module_files.h"
 #include "default_layout.h"
 #include "panel.h"
 #include "sim_model.h"
@@ -24,10 +25,9 @@ namespace {
 
 using namespace panelhost;
 
-std::filesystem::path modules_dir() { return std::filesystem::canonical("/proc/self/exe").parent_path(); }
 
 struct Cockpit {
-  Cockpit() : model(host), panel(host, panel::default_layout(host, modules_dir()), modules_dir()) {
+  Cockpit() : model(host), panel(host, panel::default_layout(host, test_support::program_dir()), test_support::program_dir()) {
     set_all(0);
     panel.update();
     panel.frame();
@@ -72,7 +72,6 @@ void every_needle_moves(benchmark::State& state) {
     phase ^= 1;
     c.set_all(phase);
     c.panel.update();
-    c.host.clear_service_calls();
     const render::Image& frame = c.panel.frame();
     benchmark::DoNotOptimize(frame.data());
     repainted += c.panel.repainted();
@@ -90,7 +89,6 @@ void nothing_changed(benchmark::State& state) {
   c.panel.frame();
   for (auto _ : state) {
     c.panel.update();
-    c.host.clear_service_calls();
     const render::Image& frame = c.panel.frame();
     benchmark::DoNotOptimize(frame.data());
   }

@@ -247,6 +247,8 @@ bool PanelHost::window_open(std::uint32_t window_id) const {
 // --- Services ----------------------------------------------------------------
 
 void PanelHost::log_call(std::string service, std::vector<const void*> records, std::uint32_t argument) {
+  if (service_calls_.size() == 2 * kServiceCallsKept)
+    service_calls_.erase(service_calls_.begin(), service_calls_.begin() + kServiceCallsKept);
   service_calls_.push_back({std::move(service), std::move(records), argument});
 }
 

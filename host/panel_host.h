@@ -123,10 +123,10 @@ class PanelHost {
   HostVariables& variables() { return variables_; }
   const std::vector<KeyEvent>& key_events() const { return key_events_; }
   const std::vector<WindowToggle>& window_toggles() const { return window_toggles_; }
+  // The newest service calls, oldest first: at least the last
+  // kServiceCallsKept, so a long run does not grow the record without bound.
   const std::vector<ServiceCall>& service_calls() const { return service_calls_; }
-  // Forgets the calls recorded so far: a long run that does not look at
-  // them keeps the record from growing with every update.
-  void clear_service_calls() { service_calls_.clear(); }
+  static constexpr std::size_t kServiceCallsKept = 256;
   bool window_open(std::uint32_t window_id) const;
   const std::map<std::uint32_t, bool>& windows() const { return windows_; }
   const std::vector<std::unique_ptr<GaugeInstance>>& gauges() const { return gauges_; }

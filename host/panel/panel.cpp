@@ -141,6 +141,16 @@ void Panel::repaint(cairo_t* context, Rect rect) {
   cairo_restore(context);
 }
 
+// A gauge drawn straight onto the composed base where it stands alone, or
+// its box recomposed where it shares pixels with others.
+void Panel::repaint_gauge(cairo_t* context, PlacedGauge& placed) {
+  if (placed.direct) {
+    repaint_direct(context, placed);
+  } else {
+    repaint(context, {placed.origin.x, placed.origin.y, placed.size.x, placed.size.y});
+  }
+}
+
 void Panel::repaint_direct(cairo_t* context, PlacedGauge& placed) {
   const render::Image::Box box{placed.origin.x, placed.origin.y, placed.size.x, placed.size.y};
   frame_.flush();
@@ -190,11 +200,7 @@ void Panel::compose_whole() {
   for (PlacedGauge& placed : gauges_) {
     placed.dirty = false;
     if (!shown_[placed.window]) continue;
-    if (placed.direct) {
-      repaint_direct(context.get(), placed);
-    } else {
-      repaint(context.get(), {placed.origin.x, placed.origin.y, placed.size.x, placed.size.y});
-    }
+    repaint_gauge(context.get(), placed);
   }
   render::check(context.get(), layout_.source);
   repainted_ = gauges_.size();
@@ -219,11 +225,7 @@ const render::Image& Panel::frame() {
     if (!placed.dirty) continue;
     placed.dirty = false;
     if (!shown_[placed.window]) continue;
-    if (placed.direct) {
-      repaint_direct(context.get(), placed);
-    } else {
-      repaint(context.get(), {placed.origin.x, placed.origin.y, placed.size.x, placed.size.y});
-    }
+    repaint_gauge(context.get(), placed);
     ++repainted_;
   }
   render::check(context.get(), layout_.source);

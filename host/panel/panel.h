@@ -83,6 +83,7 @@ class Panel {
   Rect window_rect(std::size_t window) const;
   void repaint(cairo_t* context, Rect rect);
   void repaint_direct(cairo_t* context, PlacedGauge& placed);
+  void repaint_gauge(cairo_t* context, PlacedGauge& placed);
   void compose_whole();
 
   PanelHost& host_;

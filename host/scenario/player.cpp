@@ -69,7 +69,6 @@ class Run {
         model_changes(before);
       }
       panel_.update();
-      host_.clear_service_calls();  // nobody reads them here; they would grow with every update
       const render::Image& frame = panel_.frame();
       if (still_updates.contains(k)) {
         const auto path = options_.out_dir / fmt::format("{}_{:05}.png", scenario_.name, k);

@@ -10,12 +10,12 @@
 #include <filesystem>
 #include <string>
 
+#include "module_files.h"
 #include "panel_host.h"
 
 namespace conformance {
 
-// Modules are built next to the test programs.
-std::filesystem::path module_path(const std::string& module_name);
+using test_support::module_path;
 
 inline std::uint64_t bits(double value) { return std::bit_cast<std::uint64_t>(value); }
 

@@ -5,13 +5,10 @@
 #include <filesystem>
 
 #include "inspect.h"
+#include "module_files.h"
 #include "panel_host.h"
 
 namespace {
-
-std::filesystem::path fixture(const std::string& name) {
-  return std::filesystem::read_symlink("/proc/self/exe").parent_path() / (name + ".gau");
-}
 
 struct BrokenCase {
   const char* module;
@@ -32,7 +29,7 @@ const BrokenCase kCases[] = {
 TEST(BrokenModules, AreReportedWithFileAndProblem) {
   for (const BrokenCase& c : kCases) {
     SCOPED_TRACE(c.module);
-    const std::filesystem::path path = fixture(c.module);
+    const std::filesystem::path path = test_support::module_path(c.module);
     try {
       panelhost::PanelHost host;
       panelhost::ModuleLibrary& module = host.load(path);
@@ -49,7 +46,7 @@ TEST(BrokenModules, AreReportedWithFileAndProblem) {
 
 TEST(BrokenModules, UnknownGaugeNamesTheGaugesThereAre) {
   panelhost::PanelHost host;
-  panelhost::ModuleLibrary& module = host.load(fixture("Velmar_Tavrin"));
+  panelhost::ModuleLibrary& module = host.load(test_support::module_path("Velmar_Tavrin"));
   try {
     host.install(module, "Fuel Gauge");
     ADD_FAILURE() << "no error";
@@ -62,7 +59,7 @@ TEST(BrokenModules, UnknownGaugeNamesTheGaugesThereAre) {
 
 TEST(BrokenModules, AGaugeIsInstalledOnceAtATime) {
   panelhost::PanelHost host;
-  panelhost::ModuleLibrary& module = host.load(fixture("Velmar_Tavrin"));
+  panelhost::ModuleLibrary& module = host.load(test_support::module_path("Velmar_Tavrin"));
   panelhost::GaugeInstance& fuel = host.install(module, "Fuel");
   EXPECT_THROW(host.install(module, "Fuel"), panelhost::HostError);
   host.remove(fuel);

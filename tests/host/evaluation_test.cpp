@@ -5,13 +5,10 @@
 
 #include <filesystem>
 
+#include "module_files.h"
 #include "panel_host.h"
 
 namespace {
-
-std::filesystem::path fixture(const std::string& name) {
-  return std::filesystem::read_symlink("/proc/self/exe").parent_path() / (name + ".gau");
-}
 
 struct Expected {
   std::size_t element;
@@ -21,7 +18,7 @@ struct Expected {
 
 TEST(Evaluation, FollowsTheDrawingOrderAndRefreshesBeforeEachCallback) {
   panelhost::PanelHost host;
-  panelhost::GaugeInstance& gauge = host.install(host.load(fixture("evaluation_fixture")), "Evaluation");
+  panelhost::GaugeInstance& gauge = host.install(host.load(test_support::module_path("evaluation_fixture")), "Evaluation");
   // Drawing order: root, needle, icon (the needle's child), moving image, sprite, slider.
   const ELEMENT_KIND kinds[] = {ELEMENT_KIND_STATIC_IMAGE, ELEMENT_KIND_NEEDLE, ELEMENT_KIND_ICON,
                                 ELEMENT_KIND_MOVING_IMAGE, ELEMENT_KIND_SPRITE, ELEMENT_KIND_SLIDER};
@@ -59,6 +56,21 @@ TEST(Evaluation, FollowsTheDrawingOrderAndRefreshesBeforeEachCallback) {
   EXPECT_EQ(gauge.values()[1].value[0], 7000.0625);
   EXPECT_EQ(gauge.values()[4].value[2], 12000.75);
   EXPECT_EQ(gauge.updates(), 2u);
+}
+
+}  // namespace
+
+namespace {
+
+// A long run keeps the record of service calls bounded, newest last.
+TEST(Evaluation, ServiceCallRecordStaysBounded) {
+  panelhost::PanelHost host;
+  panelhost::GaugeInstance& gauge = host.install(host.load(test_support::module_path("evaluation_fixture")), "Evaluation");
+  for (int i = 0; i < 5000; ++i) host.update(gauge);
+  EXPECT_GE(host.service_calls().size(), panelhost::PanelHost::kServiceCallsKept);
+  EXPECT_LE(host.service_calls().size(), 2 * panelhost::PanelHost::kServiceCallsKept);
+  EXPECT_EQ(host.service_calls().back().service, "element_list_update");
+  EXPECT_EQ(gauge.updates(), 5000u);
 }
 
 }  // namespace

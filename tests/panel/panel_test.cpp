@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <map>
 
+#include "module_files.h"
 #include "default_layout.h"
 #include "panel.h"
 #include "sim_model.h"
@@ -14,7 +15,6 @@
 namespace panelhost::panel {
 namespace {
 
-std::filesystem::path modules_dir() { return std::filesystem::canonical("/proc/self/exe").parent_path(); }
 
 // Pixel-for-pixel equality of two pictures of one size.
 bool same_pixels(const render::Image& a, const render::Image& b) {
@@ -44,7 +44,7 @@ gauge02=quadrant!Engine Controls, 280, 4
 
 TEST(Panel, InstallsWhatTheLayoutPlaces) {
   PanelHost host;
-  Panel panel(host, parse_layout(kThreeGauges, "three.cfg"), modules_dir());
+  Panel panel(host, parse_layout(kThreeGauges, "three.cfg"), test_support::program_dir());
   ASSERT_EQ(panel.gauges().size(), 3u);
   EXPECT_EQ(host.gauges().size(), 3u);
   const PlacedGauge* quadrant = panel.find("quadrant!Engine Controls");
@@ -69,7 +69,7 @@ TEST(Panel, LayoutErrorsNameTheLine) {
   for (const auto& c : cases) {
     PanelHost host;
     try {
-      Panel panel(host, parse_layout(c.text, "bad.cfg"), modules_dir());
+      Panel panel(host, parse_layout(c.text, "bad.cfg"), test_support::program_dir());
       ADD_FAILURE() << "no error for " << c.text;
     } catch (const LayoutError& error) {
       EXPECT_NE(std::string(error.what()).find(c.message), std::string::npos)
@@ -81,7 +81,7 @@ TEST(Panel, LayoutErrorsNameTheLine) {
 
 TEST(Panel, RepaintsOnlyTheGaugesWhoseDrawingChanged) {
   PanelHost host;
-  Panel panel(host, parse_layout(kThreeGauges, "three.cfg"), modules_dir());
+  Panel panel(host, parse_layout(kThreeGauges, "three.cfg"), test_support::program_dir());
   panel.update();
   panel.frame();
   EXPECT_EQ(panel.repainted(), 3u);
@@ -95,7 +95,7 @@ TEST(Panel, RepaintsOnlyTheGaugesWhoseDrawingChanged) {
   // The same values drawn from scratch give the same picture.
   PanelHost fresh_host;
   fresh_host.variables().set_f64(304, 100.0);
-  Panel fresh(fresh_host, parse_layout(kThreeGauges, "three.cfg"), modules_dir());
+  Panel fresh(fresh_host, parse_layout(kThreeGauges, "three.cfg"), test_support::program_dir());
   fresh.update();
   EXPECT_TRUE(same_pixels(after_fuel, fresh.frame()));
 }
@@ -103,7 +103,7 @@ TEST(Panel, RepaintsOnlyTheGaugesWhoseDrawingChanged) {
 TEST(Panel, ScaledPlacementDrawsTheGaugeAtTheGivenSize) {
   PanelHost host;
   Panel panel(host, parse_layout("[Window00]\nsize_mm=100,100\ngauge00=Velmar_Tavrin!Fuel, 0, 0, 64\n", "s.cfg"),
-              modules_dir());
+              test_support::program_dir());
   EXPECT_EQ(panel.gauges()[0].size.y, 64);
   panel.update();
   const render::Image& frame = panel.frame();
@@ -127,7 +127,7 @@ background_color=255,0,0
 gauge00=quadrant!Engine Controls, 1, 5
 )",
                                  "w.cfg"),
-              modules_dir());
+              test_support::program_dir());
   const auto pixel_after_update = [&](std::int32_t x, std::int32_t y) {
     panel.update();
     const render::Image& frame = panel.frame();
@@ -159,7 +159,7 @@ TEST(Panel, AClickChangesThePictureOnTheNextUpdate) {
   PanelHost host;
   sim::SimModel model(host);
   host.variables().set_u32(307, 1);
-  Panel panel(host, parse_layout(kThreeGauges, "three.cfg"), modules_dir());
+  Panel panel(host, parse_layout(kThreeGauges, "three.cfg"), test_support::program_dir());
   panel.update();
   const render::Image both = copy(panel.frame());
 
@@ -177,15 +177,15 @@ TEST(Panel, AClickChangesThePictureOnTheNextUpdate) {
 
   PanelHost direct_host;
   direct_host.variables().set_u32(307, 2);
-  Panel direct(direct_host, parse_layout(kThreeGauges, "three.cfg"), modules_dir());
+  Panel direct(direct_host, parse_layout(kThreeGauges, "three.cfg"), test_support::program_dir());
   direct.update();
   EXPECT_TRUE(same_pixels(left, direct.frame()));
 }
 
 TEST(DefaultLayout, PlacesEveryGaugeTheModulesHoldWithoutOverlap) {
   PanelHost host;
-  const Layout layout = default_layout(host, modules_dir());
-  const auto sizes = gauge_sizes(host, modules_dir());
+  const Layout layout = default_layout(host, test_support::program_dir());
+  const auto sizes = gauge_sizes(host, test_support::program_dir());
   ASSERT_EQ(layout.windows.size(), 1u);
   const PanelWindow& main = layout.windows[0];
   EXPECT_EQ(main.gauges.size(), sizes.size());
@@ -211,7 +211,7 @@ TEST(DefaultLayout, PlacesEveryGaugeTheModulesHoldWithoutOverlap) {
   }
   EXPECT_LE(instruments_bottom, controls_top);
   // And it is an ordinary layout: it installs.
-  Panel panel(host, layout, modules_dir());
+  Panel panel(host, layout, test_support::program_dir());
   EXPECT_EQ(panel.gauges().size(), sizes.size());
 }
 

@@ -5,13 +5,13 @@
 #include <fstream>
 #include <sstream>
 
+#include "module_files.h"
 #include "player.h"
 #include "scenario.h"
 
 namespace panelhost::scenario {
 namespace {
 
-std::filesystem::path modules_dir() { return std::filesystem::canonical("/proc/self/exe").parent_path(); }
 
 TEST(Scenario, ReadsEveryKindOfEvent) {
   const Scenario scenario = parse_scenario(R"({
@@ -123,7 +123,7 @@ class PlayTest : public ::testing::Test {
   void TearDown() override { std::filesystem::remove_all(out); }
 
   PlayReport run(const std::string& json, bool animation = true) {
-    options.modules_dir = modules_dir();
+    options.modules_dir = test_support::program_dir();
     options.out_dir = out;
     options.animation = animation;
     return play(parse_scenario(json, "s.json"), options);
