@@ -10,18 +10,6 @@ namespace {
 
 using nlohmann::json;
 
-std::pair<std::string, std::string> split_assignment(const std::string& option, const std::string& text) {
-  const std::size_t equals = text.find('=');
-  if (equals == std::string::npos) throw UsageError(fmt::format("{} {}: expected ID=VALUE", option, text));
-  return {text.substr(0, equals), text.substr(equals + 1)};
-}
-
-std::uint32_t parse_id(const std::string& option, const std::string& text) {
-  const auto id = parse_u32(text);
-  if (!id || text.starts_with('-')) throw UsageError(fmt::format("{}: \"{}\" is not a variable id", option, text));
-  return *id;
-}
-
 ClickStep parse_click(const std::string& text) {
   std::vector<std::string> parts;
   std::size_t start = 0;
@@ -46,6 +34,16 @@ ClickStep parse_click(const std::string& text) {
 
 }  // namespace
 
+VariableAssignment parse_assignment(const std::string& option, const std::string& text) {
+  const std::size_t equals = text.find('=');
+  if (equals == std::string::npos) throw UsageError(fmt::format("{} {}: expected ID=VALUE", option, text));
+  const std::string id_text = text.substr(0, equals);
+  const auto id = parse_u32(id_text);
+  if (!id || id_text.starts_with('-'))
+    throw UsageError(fmt::format("{} {}: \"{}\" is not a variable id", option, text, id_text));
+  return {*id, text.substr(equals + 1)};
+}
+
 std::vector<EvalStep> parse_eval_steps(const std::vector<std::string>& arguments) {
   std::vector<EvalStep> steps;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
@@ -57,15 +55,15 @@ std::vector<EvalStep> parse_eval_steps(const std::vector<std::string>& arguments
     if (option == "--update") {
       steps.emplace_back(UpdateStep{});
     } else if (option == "--set" || option == "--set-int") {
-      const auto [id_text, value_text] = split_assignment(option, operand());
-      const std::uint32_t id = parse_id(option, id_text);
+      const std::string& text = operand();
+      const auto [id, value_text] = parse_assignment(option, text);
       if (option == "--set") {
         const auto value = parse_double(value_text);
-        if (!value) throw UsageError(fmt::format("--set {}={}: \"{}\" is not a number", id_text, value_text, value_text));
+        if (!value) throw UsageError(fmt::format("--set {}: \"{}\" is not a number", text, value_text));
         steps.emplace_back(SetStep{id, {false, *value, 0}});
       } else {
         const auto value = parse_u32(value_text);
-        if (!value) throw UsageError(fmt::format("--set-int {}={}: \"{}\" is not a 32-bit integer", id_text, value_text, value_text));
+        if (!value) throw UsageError(fmt::format("--set-int {}: \"{}\" is not a 32-bit integer", text, value_text));
         steps.emplace_back(SetStep{id, {true, 0.0, *value}});
       }
     } else if (option == "--click") {

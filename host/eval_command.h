@@ -32,6 +32,14 @@ struct ClickStep {
 };
 using EvalStep = std::variant<SetStep, UpdateStep, ClickStep>;
 
+// Splits a variable assignment "ID=VALUE" given to `option`, checking the id;
+// throws UsageError naming the option and the text.
+struct VariableAssignment {
+  std::uint32_t id;
+  std::string value_text;
+};
+VariableAssignment parse_assignment(const std::string& option, const std::string& text);
+
 // Parses "--set ID=VALUE", "--set-int ID=VALUE", "--update" and
 // "--click X,Y[,FLAGS]" in order; throws UsageError naming the bad argument.
 std::vector<EvalStep> parse_eval_steps(const std::vector<std::string>& arguments);

@@ -14,20 +14,17 @@
 namespace panelhost::panel {
 namespace {
 
-std::pair<std::uint32_t, std::string> split_assignment(const std::string& option, const std::string& text) {
-  const std::size_t equals = text.find('=');
-  if (equals == std::string::npos) throw UsageError(fmt::format("{} {}: expected ID=VALUE", option, text));
-  const std::string id_text = text.substr(0, equals);
-  const auto id = parse_u32(id_text);
-  if (!id || id_text.starts_with('-'))
-    throw UsageError(fmt::format("{} {}: \"{}\" is not a variable id", option, text, id_text));
-  if (!sim::find_variable(*id)) throw UsageError(fmt::format("{} {}: unknown host variable {}", option, text, *id));
-  return {*id, text.substr(equals + 1)};
+// An assignment to a host variable the stand-in knows.
+VariableAssignment known_assignment(const std::string& option, const std::string& text) {
+  VariableAssignment assignment = parse_assignment(option, text);
+  if (!sim::find_variable(assignment.id))
+    throw UsageError(fmt::format("{} {}: unknown host variable {}", option, text, assignment.id));
+  return assignment;
 }
 
 void set_variables(PanelHost& host, const RenderOptions& options) {
   for (const std::string& text : options.sets) {
-    const auto [id, value_text] = split_assignment("--set", text);
+    const auto [id, value_text] = known_assignment("--set", text);
     if (sim::find_variable(id)->integer_coded) {
       const auto value = parse_u32(value_text);
       if (!value || value_text.starts_with('-'))
@@ -42,7 +39,7 @@ void set_variables(PanelHost& host, const RenderOptions& options) {
     }
   }
   for (const std::string& text : options.set_ints) {
-    const auto [id, value_text] = split_assignment("--set-int", text);
+    const auto [id, value_text] = known_assignment("--set-int", text);
     const auto value = parse_u32(value_text);
     if (!value) throw UsageError(fmt::format("--set-int {}: \"{}\" is not a 32-bit number", text, value_text));
     host.variables().set_u32(id, *value);
