@@ -1,5 +1,6 @@
 #include "art_support.h"
 
+#include <cmath>
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -56,5 +57,22 @@ const BmpFile& quadrant(int id) { return load("quadrant", id); }
 
 int luma(artgen::Rgb c) { return (c.r * 299 + c.g * 587 + c.b * 114) / 1000; }
 bool is_black(artgen::Rgb c) { return c == artgen::kTransparent; }
+
+Lean lean(const artgen::Image& image, double cx, double cy, int min_luma) {
+  double sx = 0.0;
+  double sy = 0.0;
+  int n = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (!is_black(image.at(x, y)) && luma(image.at(x, y)) >= min_luma) {
+        sx += x + 0.5 - cx;
+        sy += y + 0.5 - cy;
+        ++n;
+      }
+  if (n == 0) return {0.0, 0.0};
+  sx /= n;
+  sy /= n;
+  return {std::atan2(sy, sx) * 180.0 / 3.14159265358979323846, std::hypot(sx, sy)};
+}
 
 }  // namespace art_checks

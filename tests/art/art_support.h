@@ -28,4 +28,13 @@ const BmpFile& quadrant(int id);
 int luma(artgen::Rgb c);
 bool is_black(artgen::Rgb c);
 
+// Direction (degrees clockwise from +x) of the picture's pixels at least
+// `min_luma` bright, seen from (cx, cy), and how far off centre they lie.
+struct Lean {
+  double degrees;
+  double distance;
+};
+
+Lean lean(const artgen::Image& image, double cx, double cy, int min_luma);
+
 }  // namespace art_checks

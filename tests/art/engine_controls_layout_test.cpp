@@ -130,20 +130,6 @@ TEST(ControlLayout, IconPicturesAreTransparentRoundWhatTheyDraw) {
   }
 }
 
-// Mean direction, seen from (cx, cy), of the picture's pixels at least
-// `min_luma` bright.
-double bright_direction(const Image& image, double cx, double cy, int min_luma) {
-  double sx = 0.0;
-  double sy = 0.0;
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x)
-      if (!is_black(image.at(x, y)) && luma(image.at(x, y)) >= min_luma) {
-        sx += x + 0.5 - cx;
-        sy += y + 0.5 - cy;
-      }
-  return std::atan2(sy, sx) * 180.0 / kPi;
-}
-
 TEST(ControlLayout, BatteryHandlePointsAtItsMark) {
   struct Case {
     int id;
@@ -156,7 +142,7 @@ TEST(ControlLayout, BatteryHandlePointsAtItsMark) {
     // the lamp above is left out by looking below row 48.
     Image lower = vt(c.id).image;
     lower.fill_rect(0, 0, 127, 47, artgen::kTransparent);
-    EXPECT_NEAR(bright_direction(lower, 64.0, 72.5, 200), c.degrees, 4.0) << std::hex << c.id;
+    EXPECT_NEAR(lean(lower, 64.0, 72.5, 200).degrees, c.degrees, 4.0) << std::hex << c.id;
   }
 }
 

@@ -38,6 +38,17 @@ Box visible_box(const Image& image) {
   return b;
 }
 
+// A 128x128 picture that is a disc about its centre: transparent black beyond
+// `clear_beyond` from (64.5, 64.5), drawn within `drawn_within`.
+void expect_centred_disc(const Image& image, double drawn_within, double clear_beyond) {
+  for (int y = 0; y < 128; ++y)
+    for (int x = 0; x < 128; ++x) {
+      const double d = std::hypot(x + 0.5 - 64.5, y + 0.5 - 64.5);
+      if (d > clear_beyond) { EXPECT_TRUE(is_black(image.at(x, y))) << x << "," << y; }
+      if (d < drawn_within) { EXPECT_FALSE(is_black(image.at(x, y))) << x << "," << y; }
+    }
+}
+
 bool yellowish(Rgb c) { return c.r > 180 && c.g > 150 && c.b < 160 && c.r > c.b + 60; }
 bool skyish(Rgb c) { return c.b > c.r + 40 && c.b >= c.g; }
 
@@ -311,12 +322,7 @@ TEST(CompassFacts, CardWindowHasItsFrameAndLubberLineAndNoBlack) {
 
 TEST(CompassFacts, RoseIsADiscWithTicksEveryFiveDegreesNorthAtPlusX) {
   const Image& rose = vt(0x3200).image;
-  for (int y = 0; y < 128; ++y)
-    for (int x = 0; x < 128; ++x) {
-      const double d = std::hypot(x + 0.5 - 64.5, y + 0.5 - 64.5);
-      if (d > 58.6) { EXPECT_TRUE(is_black(rose.at(x, y))) << x << "," << y; }
-      if (d < 57.0) { EXPECT_FALSE(is_black(rose.at(x, y))) << x << "," << y; }
-    }
+  expect_centred_disc(rose, 57.0, 58.6);
   for (int h = 0; h < 360; h += 5) {
     auto at = [&](double deg, double r) {
       return luma(rose.at(static_cast<int>(64.5 + r * std::cos(deg * kPi / 180.0)),
@@ -329,12 +335,7 @@ TEST(CompassFacts, RoseIsADiscWithTicksEveryFiveDegreesNorthAtPlusX) {
 
 TEST(CompassFacts, RadioOverlayIsAShadedDiscWithAVerticalLine) {
   const Image& o = vt(0x3300).image;
-  for (int y = 0; y < 128; ++y)
-    for (int x = 0; x < 128; ++x) {
-      const double d = std::hypot(x + 0.5 - 64.5, y + 0.5 - 64.5);
-      if (d > 44.8) { EXPECT_TRUE(is_black(o.at(x, y))) << x << "," << y; }
-      if (d < 43.0) { EXPECT_FALSE(is_black(o.at(x, y))) << x << "," << y; }
-    }
+  expect_centred_disc(o, 43.0, 44.8);
   for (int y = 25; y <= 103; ++y) EXPECT_GT(luma(o.at(64, y)), 200) << "line row " << y;
 }
 

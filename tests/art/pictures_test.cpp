@@ -165,29 +165,6 @@ TEST(Pictures, NeedlesCoverTheirPivotAndPointAlongPlusX) {
 
 // --- Icon series ----------------------------------------------------------------
 
-// Direction (degrees clockwise from +x) of the picture's pixels at least
-// `min_luma` bright, seen from (cx, cy), and how far off centre they lie.
-struct Lean {
-  double degrees;
-  double distance;
-};
-
-Lean lean(const Image& image, double cx, double cy, int min_luma) {
-  double sx = 0.0;
-  double sy = 0.0;
-  int n = 0;
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x)
-      if (!is_black(image.at(x, y)) && luma(image.at(x, y)) >= min_luma) {
-        sx += x + 0.5 - cx;
-        sy += y + 0.5 - cy;
-        ++n;
-      }
-  if (n == 0) return {0.0, 0.0};
-  sx /= n;
-  sy /= n;
-  return {std::atan2(sy, sx) * 180.0 / 3.14159265358979323846, std::hypot(sx, sy)};
-}
 
 TEST(Pictures, TankSelectorPointsToEachPosition) {
   struct Case {

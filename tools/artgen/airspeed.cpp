@@ -35,8 +35,7 @@ Image dial(int w, int h) {
   Canvas canvas(w, h);
   cairo_t* cr = canvas.cr();
   const Point c = at(kPivot);
-  bezel(cr, c, 63.8, kFaceRadius);
-  face(cr, c, kFaceRadius);
+  bezelled_face(cr, c, 63.8, kFaceRadius);
   for (int kmh = 50; kmh <= 700; kmh += 10) {
     const double a = needle_angle(kRows, kPivot, units(kmh));
     if (kmh % 100 == 0 || kmh == 50)
@@ -71,12 +70,7 @@ Image needle(int w, int h) {
   set_colour(cr, Colour{0.25, 0.25, 0.26});
   cairo_fill(cr);
   cairo_new_path(cr);
-  cairo_move_to(cr, p.x, p.y - 2.0);
-  cairo_line_to(cr, w - 10.0, p.y - 1.4);
-  cairo_line_to(cr, w, p.y);
-  cairo_line_to(cr, w - 10.0, p.y + 1.4);
-  cairo_line_to(cr, p.x, p.y + 2.0);
-  cairo_close_path(cr);
+  blade_path(cr, p.x, w - 10.0, w, p.y, 2.0, 1.4);
   set_colour(cr, ink::white);
   cairo_fill(cr);
   disc(cr, p, 4.3, Colour{0.30, 0.30, 0.31});

@@ -71,37 +71,12 @@ Image km_dial(int w, int h) {
   case_plate(cr, 0, 0, w, h, 7.0);
   for (const Point s : {Point{8, 8}, Point{106, 8}, Point{8, 110}, Point{106, 110}}) screw(cr, s, 3.8);
   // The setting knob below the bezel.
-  cairo_new_path(cr);
-  rounded_rect_path(cr, c.x - 8.0, 108.0, 16.0, 15.0, 3.0);
-  cairo_pattern_t* p = cairo_pattern_create_linear(c.x - 8.0, 0, c.x + 8.0, 0);
-  cairo_pattern_add_color_stop_rgb(p, 0.0, 0.55, 0.55, 0.56);
-  cairo_pattern_add_color_stop_rgb(p, 1.0, 0.15, 0.15, 0.16);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
-  for (double x = c.x - 6.0; x <= c.x + 6.0; x += 2.0) {
-    cairo_new_path(cr);
-    cairo_move_to(cr, x, 115.0);
-    cairo_line_to(cr, x, 122.0);
-    set_colour(cr, Colour{0.10, 0.10, 0.11});
-    cairo_set_line_width(cr, 0.8);
-    cairo_stroke(cr);
-  }
-  bezel(cr, c, 55.5, 48.5);
-  face(cr, c, 48.5);
+  setting_knob(cr, c.x, SettingKnob{.top = 108.0, .width = 16.0, .height = 15.0, .corner = 3.0,
+                                    .light = {0.55, 0.55, 0.56}, .dark = {0.15, 0.15, 0.16},
+                                    .knurl_half = 6.0, .knurl_top = 115.0, .knurl_bottom = 122.0});
+  bezelled_face(cr, c, 55.5, 48.5);
   // A small red triangle on the bezel at the upper left, pointing in.
-  {
-    const Point tip = polar(c, 48.5, 225.0);
-    const Point a = polar(c, 55.0, 221.0);
-    const Point b = polar(c, 55.0, 229.0);
-    cairo_new_path(cr);
-    cairo_move_to(cr, tip.x, tip.y);
-    cairo_line_to(cr, a.x, a.y);
-    cairo_line_to(cr, b.x, b.y);
-    cairo_close_path(cr);
-    set_colour(cr, ink::red);
-    cairo_fill(cr);
-  }
+  wedge(cr, c, 225.0, 48.5, 55.0, 4.0, ink::red);
   // Scale: fiftieths of a kilometre, the tenths long and numbered.
   for (int i = 0; i <= 45; ++i) {
     const double value = i * 20.0;
@@ -158,12 +133,7 @@ Image km_needle(int w, int h) {
   cairo_t* cr = canvas.cr();
   const Point p = at(16, 10);
   cairo_new_path(cr);
-  cairo_move_to(cr, p.x, p.y - 2.2);
-  cairo_line_to(cr, w - 8.0, p.y - 1.5);
-  cairo_line_to(cr, w, p.y);
-  cairo_line_to(cr, w - 8.0, p.y + 1.5);
-  cairo_line_to(cr, p.x, p.y + 2.2);
-  cairo_close_path(cr);
+  blade_path(cr, p.x, w - 8.0, w, p.y, 2.2, 1.5);
   set_colour(cr, ink::white);
   cairo_fill(cr);
   cairo_new_path(cr);
@@ -216,8 +186,7 @@ Image metre_face(int w, int h) {
   Canvas canvas(w, h);
   cairo_t* cr = canvas.cr();
   const Point c = at(kMetrePivot);
-  bezel(cr, c, 64.0, kRim);
-  face(cr, c, kRim, Colour{0.20, 0.20, 0.215});
+  bezelled_face(cr, c, 64.0, kRim, Colour{0.20, 0.20, 0.215});
   face(cr, c, kInnerGapIn - 0.6, Colour{0.26, 0.26, 0.27});
   ring_scale(cr, kOuterRows, 5, 50, kOuterGapOut - 0.5, kOuterGapOut + 3.5, 58.0, 7.5);
   ring_scale(cr, kInnerRows, 50, 500, kInnerGapOut - 0.5, kInnerGapOut + 2.5, 34.2, 6.5);

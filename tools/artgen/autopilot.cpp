@@ -13,20 +13,12 @@ namespace {
 
 // --- Layout ----------------------------------------------------------------------
 
-struct Square {
-  int x;  // top-left corner on the panel
-  int y;
-  int size;
-};
-
 constexpr Square kLamp{96, 16, 32};
 //                                  x   y    size
 constexpr Square kSwitches[] = {{80, 48,  64},   // upper right
                                 {0,  48,  64},   // upper left
                                 {0,  128, 64},   // lower left
                                 {80, 128, 64}};  // lower right
-
-Point centre(const Square& s) { return Point{s.x + s.size / 2.0, s.y + s.size / 2.0}; }
 
 // --- Pictures --------------------------------------------------------------------
 

@@ -23,19 +23,17 @@ constexpr double kOnDegrees = 135.0;   // lower left
 constexpr double kOffDegrees = 45.0;   // lower right
 constexpr double kMarkRadius = 33.0;
 
+// The bar handle.
+constexpr KnobGrip kHandle{.heel = -16.0, .heel_half = 6.0, .shoulder = 12.0, .shoulder_half = 5.5,
+                           .tip = 24.0, .tip_half = 2.5, .shade_reach = 20.0,
+                           .light = {0.64, 0.64, 0.66}, .dark = {0.28, 0.28, 0.30},
+                           .outline = {0.07, 0.07, 0.08}, .line_from = 4.0, .line_to = 22.0};
+
 // --- Pictures --------------------------------------------------------------------
 
 void knob_base(cairo_t* cr) {
   disc(cr, kKnob, kKnobRadius + 2.0, Colour{0.07, 0.07, 0.08});
-  cairo_pattern_t* p = cairo_pattern_create_linear(kKnob.x - kKnobRadius, kKnob.y - kKnobRadius,
-                                                   kKnob.x + kKnobRadius, kKnob.y + kKnobRadius);
-  cairo_pattern_add_color_stop_rgb(p, 0.0, 0.34, 0.34, 0.36);
-  cairo_pattern_add_color_stop_rgb(p, 1.0, 0.12, 0.12, 0.13);
-  cairo_new_path(cr);
-  cairo_arc(cr, kKnob.x, kKnob.y, kKnobRadius, 0, 2 * kPi);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  shaded_disc(cr, kKnob, kKnobRadius, Colour{0.34, 0.34, 0.36}, Colour{0.12, 0.12, 0.13});
   // Grip flutes round the edge.
   for (int i = 0; i < 24; ++i)
     tick(cr, kKnob, i * 15.0, kKnobRadius - 3.0, kKnobRadius - 0.5, 1.2, Colour{0.09, 0.09, 0.10});
@@ -44,21 +42,10 @@ void knob_base(cairo_t* cr) {
 Image plate(int w, int h) {
   Canvas canvas(w, h);
   cairo_t* cr = canvas.cr();
-  case_plate(cr, 0, 0, w, h, 7.0);
-  for (const Point s : {Point{9, 9}, Point{119, 9}, Point{9, 119}, Point{119, 119}}) screw(cr, s, 4.0);
+  screwed_plate(cr, w, h, 7.0, 9.0, 4.0);
   // Position marks: a wedge at each position, lettered beyond it.
-  for (const double a : {kOnDegrees, kOffDegrees}) {
-    const Point tip = polar(kKnob, kKnobRadius + 4.0, a);
-    const Point l = polar(kKnob, kMarkRadius, a - 7.0);
-    const Point r = polar(kKnob, kMarkRadius, a + 7.0);
-    cairo_new_path(cr);
-    cairo_move_to(cr, tip.x, tip.y);
-    cairo_line_to(cr, l.x, l.y);
-    cairo_line_to(cr, r.x, r.y);
-    cairo_close_path(cr);
-    set_colour(cr, a == kOnDegrees ? ink::white : ink::red);
-    cairo_fill(cr);
-  }
+  for (const double a : {kOnDegrees, kOffDegrees})
+    wedge(cr, kKnob, a, kKnobRadius + 4.0, kMarkRadius, 7.0, a == kOnDegrees ? ink::white : ink::red);
   text(cr, "ON", Font::sans_bold, 11.0, polar(kKnob, kMarkRadius + 10.0, kOnDegrees), ink::white);
   text(cr, "OFF", Font::sans_bold, 11.0, polar(kKnob, kMarkRadius + 12.0, kOffDegrees), ink::red);
   text(cr, "BATTERY", Font::condensed_bold, 9.0, Point{64.0, 46.5}, ink::white);
@@ -72,38 +59,9 @@ Image switch_picture(double degrees, bool lit) {
   Canvas canvas(128, 128);
   cairo_t* cr = canvas.cr();
   knob_base(cr);
-  // The bar handle across the knob, tapered towards its tip.
-  cairo_save(cr);
-  cairo_translate(cr, kKnob.x, kKnob.y);
-  cairo_rotate(cr, radians(degrees));
-  cairo_new_path(cr);
-  cairo_move_to(cr, -16.0, -6.0);
-  cairo_line_to(cr, 12.0, -5.5);
-  cairo_line_to(cr, 24.0, -2.5);
-  cairo_line_to(cr, 24.0, 2.5);
-  cairo_line_to(cr, 12.0, 5.5);
-  cairo_line_to(cr, -16.0, 6.0);
-  cairo_arc(cr, -16.0, 0.0, 6.0, kPi / 2, 3 * kPi / 2);
-  cairo_close_path(cr);
-  cairo_restore(cr);
-  cairo_pattern_t* p = cairo_pattern_create_linear(kKnob.x - 20, kKnob.y - 20, kKnob.x + 20, kKnob.y + 20);
-  cairo_pattern_add_color_stop_rgb(p, 0.0, 0.64, 0.64, 0.66);
-  cairo_pattern_add_color_stop_rgb(p, 1.0, 0.28, 0.28, 0.30);
-  cairo_set_source(cr, p);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(p);
-  set_colour(cr, Colour{0.07, 0.07, 0.08});
-  cairo_set_line_width(cr, 1.0);
-  cairo_stroke(cr);
-  // The white line along the handle to its tip.
-  const Point a = polar(kKnob, 4.0, degrees);
-  const Point b = polar(kKnob, 22.0, degrees);
-  cairo_new_path(cr);
-  cairo_move_to(cr, a.x, a.y);
-  cairo_line_to(cr, b.x, b.y);
-  set_colour(cr, ink::white);
-  cairo_set_line_width(cr, 2.4);
-  cairo_stroke(cr);
+  // The bar handle across the knob, tapered towards its tip, with the white
+  // line along it to its tip.
+  knob_grip(cr, kKnob, degrees, kHandle);
   disc(cr, kKnob, 4.0, Colour{0.30, 0.30, 0.31});
   lamp(cr, kLamp, kLampRadius, lit ? lens::green : lens::smoke, lit);
   return canvas.finish(ink_rgb(ink::panel));

@@ -13,20 +13,12 @@ namespace {
 
 // --- Layout ----------------------------------------------------------------------
 
-struct Square {
-  int x;  // top-left corner on the panel
-  int y;
-  int size;
-};
-
 //                                   x   y    size
 constexpr Square kSwitch{0,  128, 64};
 constexpr Square kRedLamp{16, 48,  32};
 constexpr Square kGreenLamp{16, 80,  32};
 constexpr Square kButtons[] = {{80, 48,  64},   // upper release button
                                {80, 128, 64}};  // lower release button
-
-Point centre(const Square& s) { return Point{s.x + s.size / 2.0, s.y + s.size / 2.0}; }
 
 // --- Pictures --------------------------------------------------------------------
 

@@ -12,13 +12,17 @@ const char* module_name(Module module) {
   return module == Module::velmar_tavrin ? "Velmar_Tavrin" : "quadrant";
 }
 
-std::string file_name(const Bitmap& bitmap) {
+std::string id_text(const Bitmap& bitmap) {
   char number[16];
   if (bitmap.module == Module::velmar_tavrin)
     std::snprintf(number, sizeof number, "0x%04X", static_cast<unsigned>(bitmap.id));
   else
     std::snprintf(number, sizeof number, "%d", bitmap.id);
-  return std::string(module_name(bitmap.module)) + "/" + number + "_" + bitmap.role + ".bmp";
+  return number;
+}
+
+std::string file_name(const Bitmap& bitmap) {
+  return std::string(module_name(bitmap.module)) + "/" + id_text(bitmap) + "_" + bitmap.role + ".bmp";
 }
 
 Catalogue catalogue() {

@@ -46,6 +46,10 @@ struct Catalogue {
 
 const char* module_name(Module module);
 
+// The resource id as the file names write it: "0x1000" in Velmar_Tavrin,
+// "1000" in quadrant.
+std::string id_text(const Bitmap& bitmap);
+
 // "Velmar_Tavrin/0x1000_fuel_dial.bmp", "quadrant/1000_background.bmp".
 std::string file_name(const Bitmap& bitmap);
 

@@ -46,10 +46,8 @@ Image face_picture(int w, int h) {
   Canvas canvas(w, h);
   cairo_t* cr = canvas.cr();
   const Point c = at(kPivot);
-  case_plate(cr, 0, 0, w, h, 6.0);
-  for (const Point s : {Point{6, 6}, Point{69, 6}, Point{6, 69}, Point{69, 69}}) screw(cr, s, 3.0);
-  bezel(cr, c, 34.5, 31.0);
-  face(cr, c, 31.0);
+  screwed_plate(cr, w, h, 6.0, 6.0, 3.0);
+  bezelled_face(cr, c, 34.5, 31.0);
   for (int m = 0; m < 60; ++m) {
     const bool five = m % 5 == 0;
     tick(cr, c, minute_angle(m), five ? 24.5 : 27.0, 30.0, five ? 1.6 : 0.9, ink::white);
@@ -76,12 +74,7 @@ Image hand(int w, int h, Point pivot, double blade_half, double tail_half) {
   set_colour(cr, Colour{0.26, 0.26, 0.27});
   cairo_fill(cr);
   cairo_new_path(cr);
-  cairo_move_to(cr, pivot.x, pivot.y - blade_half);
-  cairo_line_to(cr, w - 5.0, pivot.y - blade_half * 0.8);
-  cairo_line_to(cr, w, pivot.y);
-  cairo_line_to(cr, w - 5.0, pivot.y + blade_half * 0.8);
-  cairo_line_to(cr, pivot.x, pivot.y + blade_half);
-  cairo_close_path(cr);
+  blade_path(cr, pivot.x, w - 5.0, w, pivot.y, blade_half, blade_half * 0.8);
   set_colour(cr, ink::white);
   cairo_fill(cr);
   disc(cr, pivot, tail_half + 0.8, Colour{0.36, 0.36, 0.37});

@@ -52,24 +52,10 @@ Image whiskey_case(int w, int h) {
   cairo_t* cr = canvas.cr();
   const Point c{58.0, 59.5};
   // Knob below the bowl.
-  cairo_new_path(cr);
-  rounded_rect_path(cr, c.x - 11.0, 112.0, 22.0, 29.0, 4.0);
-  cairo_pattern_t* p = cairo_pattern_create_linear(c.x - 11.0, 0, c.x + 11.0, 0);
-  cairo_pattern_add_color_stop_rgb(p, 0.0, 0.60, 0.60, 0.60);
-  cairo_pattern_add_color_stop_rgb(p, 1.0, 0.16, 0.16, 0.17);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
-  for (double x = c.x - 8.0; x <= c.x + 8.0; x += 2.0) {
-    cairo_new_path(cr);
-    cairo_move_to(cr, x, 124.0);
-    cairo_line_to(cr, x, 139.0);
-    set_colour(cr, Colour{0.10, 0.10, 0.11});
-    cairo_set_line_width(cr, 0.8);
-    cairo_stroke(cr);
-  }
-  bezel(cr, c, 57.0, 49.0);
-  face(cr, c, 49.0, Colour{0.08, 0.08, 0.09});
+  setting_knob(cr, c.x, SettingKnob{.top = 112.0, .width = 22.0, .height = 29.0, .corner = 4.0,
+                                    .light = {0.60, 0.60, 0.60}, .dark = {0.16, 0.16, 0.17},
+                                    .knurl_half = 8.0, .knurl_top = 124.0, .knurl_bottom = 139.0});
+  bezelled_face(cr, c, 57.0, 49.0, Colour{0.08, 0.08, 0.09});
   // Screws on the bezel.
   for (const double a : {45.0, 135.0, 225.0, 315.0}) screw(cr, polar(c, 53.0, a), 2.6, a);
   // The card window's recess.
@@ -125,10 +111,8 @@ Image radio_face(int w, int h) {
   Canvas canvas(w, h);
   cairo_t* cr = canvas.cr();
   const Point c = at(kRosePivot);
-  case_plate(cr, 0, 0, w, h, 14.0);
-  for (const Point s : {Point{10, 10}, Point{118, 10}, Point{10, 118}, Point{118, 118}}) screw(cr, s, 4.0);
-  bezel(cr, c, 62.5, 58.5);
-  face(cr, c, 58.5, ink::face_blue);
+  screwed_plate(cr, w, h, 14.0, 10.0, 4.0);
+  bezelled_face(cr, c, 62.5, 58.5, ink::face_blue);
   return canvas.finish(ink_rgb(ink::panel));
 }
 
@@ -164,11 +148,7 @@ Image radio_aircraft(int w, int h) {
   cairo_pattern_t* p = cairo_pattern_create_radial(c.x - 12, c.y - 16, 4, c.x, c.y, kCoverRadius);
   cairo_pattern_add_color_stop_rgb(p, 0.0, 0.30, 0.33, 0.38);
   cairo_pattern_add_color_stop_rgb(p, 1.0, 0.12, 0.13, 0.16);
-  cairo_new_path(cr);
-  cairo_arc(cr, c.x, c.y, kCoverRadius, 0, 2 * kPi);
-  cairo_set_source(cr, p);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(p);
+  fill_disc(cr, c, kCoverRadius, p, true);
   set_colour(cr, Colour{0.42, 0.44, 0.48});
   cairo_set_line_width(cr, 1.5);
   cairo_stroke(cr);

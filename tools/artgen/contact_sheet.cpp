@@ -1,7 +1,6 @@
 #include "contact_sheet.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <stdexcept>
 
 #include "canvas.h"
@@ -22,12 +21,7 @@ struct Placed {
 };
 
 std::string label(const Bitmap& b) {
-  char text[48];
-  if (b.module == Module::velmar_tavrin)
-    std::snprintf(text, sizeof text, "0x%04X", static_cast<unsigned>(b.id));
-  else
-    std::snprintf(text, sizeof text, "q %d", b.id);
-  return text;
+  return b.module == Module::velmar_tavrin ? id_text(b) : "q " + id_text(b);
 }
 
 }  // namespace

@@ -32,6 +32,12 @@ void add_stop(cairo_pattern_t* p, double offset, Colour c, double alpha = 1.0) {
   cairo_pattern_add_color_stop_rgba(p, offset, c.r, c.g, c.b, alpha);
 }
 
+// A gradient along the diagonal of the square round a disc, from its upper
+// left to its lower right.
+cairo_pattern_t* diagonal(Point c, double r) {
+  return cairo_pattern_create_linear(c.x - r, c.y - r, c.x + r, c.y + r);
+}
+
 }  // namespace
 
 void disc(cairo_t* cr, Point c, double r, Colour colour) {
@@ -39,6 +45,32 @@ void disc(cairo_t* cr, Point c, double r, Colour colour) {
   cairo_arc(cr, c.x, c.y, r, 0, 2 * kPi);
   set_colour(cr, colour);
   cairo_fill(cr);
+}
+
+void fill_disc(cairo_t* cr, Point c, double r, cairo_pattern_t* pattern, bool keep_outline) {
+  cairo_new_path(cr);
+  cairo_arc(cr, c.x, c.y, r, 0, 2 * kPi);
+  cairo_set_source(cr, pattern);
+  if (keep_outline)
+    cairo_fill_preserve(cr);
+  else
+    cairo_fill(cr);
+  cairo_pattern_destroy(pattern);
+}
+
+void shaded_disc(cairo_t* cr, Point c, double r, Colour light, Colour dark) {
+  cairo_pattern_t* p = diagonal(c, r);
+  add_stop(p, 0.0, light);
+  add_stop(p, 1.0, dark);
+  fill_disc(cr, c, r, p);
+}
+
+void shaded_disc(cairo_t* cr, Point c, double r, Colour light, Colour mid, Colour dark) {
+  cairo_pattern_t* p = diagonal(c, r);
+  add_stop(p, 0.0, light);
+  add_stop(p, 0.5, mid);
+  add_stop(p, 1.0, dark);
+  fill_disc(cr, c, r, p);
 }
 
 void rounded_rect_path(cairo_t* cr, double x, double y, double w, double h, double radius) {
@@ -54,16 +86,12 @@ void face(cairo_t* cr, Point c, double r, Colour colour) {
   cairo_pattern_t* p = cairo_pattern_create_radial(c.x - r * 0.35, c.y - r * 0.45, r * 0.1, c.x, c.y, r);
   add_stop(p, 0.0, mix(colour, Colour{1, 1, 1}, 0.06));
   add_stop(p, 1.0, colour);
-  cairo_new_path(cr);
-  cairo_arc(cr, c.x, c.y, r, 0, 2 * kPi);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  fill_disc(cr, c, r, p);
 }
 
 void bezel(cairo_t* cr, Point c, double r_outer, double r_inner) {
   // Turned metal: light at the upper left, dark at the lower right.
-  cairo_pattern_t* p = cairo_pattern_create_linear(c.x - r_outer, c.y - r_outer, c.x + r_outer, c.y + r_outer);
+  cairo_pattern_t* p = diagonal(c, r_outer);
   add_stop(p, 0.0, ink::metal_light);
   add_stop(p, 0.5, mix(ink::metal_light, ink::metal_dark, 0.55));
   add_stop(p, 1.0, ink::metal_dark);
@@ -75,7 +103,7 @@ void bezel(cairo_t* cr, Point c, double r_outer, double r_inner) {
   cairo_pattern_destroy(p);
   // The lip: lit the other way round, so the ring reads as raised.
   const double lip = std::max(1.0, (r_outer - r_inner) * 0.3);
-  p = cairo_pattern_create_linear(c.x - r_outer, c.y - r_outer, c.x + r_outer, c.y + r_outer);
+  p = diagonal(c, r_outer);
   add_stop(p, 0.0, mix(ink::metal_dark, ink::shadow, 0.5));
   add_stop(p, 1.0, mix(ink::metal_light, ink::metal_dark, 0.3));
   cairo_new_path(cr);
@@ -108,15 +136,28 @@ void case_plate(cairo_t* cr, double x, double y, double w, double h, double corn
   cairo_stroke(cr);
 }
 
+void screwed_plate(cairo_t* cr, int w, int h, double corner, double inset, double screw_r) {
+  case_plate(cr, 0, 0, w, h, corner);
+  for (const Point s : {Point{inset, inset}, Point{w - inset, inset}, Point{inset, h - inset},
+                        Point{w - inset, h - inset}})
+    screw(cr, s, screw_r);
+}
+
+void bezelled_face(cairo_t* cr, Point c, double r_outer, double r_face, Colour colour) {
+  bezel(cr, c, r_outer, r_face);
+  face(cr, c, r_face, colour);
+}
+
+void glazed_bezel(cairo_t* cr, Point c, double r_outer, double r_face) {
+  bezel(cr, c, r_outer, r_face);
+  glass_glint(cr, c, r_face - 0.5);
+}
+
 void screw(cairo_t* cr, Point c, double r, double slot_degrees) {
-  cairo_pattern_t* p = cairo_pattern_create_linear(c.x - r, c.y - r, c.x + r, c.y + r);
+  cairo_pattern_t* p = diagonal(c, r);
   add_stop(p, 0.0, Colour{0.78, 0.78, 0.76});
   add_stop(p, 1.0, Colour{0.30, 0.30, 0.30});
-  cairo_new_path(cr);
-  cairo_arc(cr, c.x, c.y, r, 0, 2 * kPi);
-  cairo_set_source(cr, p);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(p);
+  fill_disc(cr, c, r, p, true);
   set_colour(cr, Colour{0.12, 0.12, 0.12});
   cairo_set_line_width(cr, 0.8);
   cairo_stroke(cr);
@@ -148,6 +189,19 @@ void tick(cairo_t* cr, Point c, double degrees, double r_in, double r_out, doubl
   cairo_set_line_width(cr, width);
   cairo_set_line_cap(cr, CAIRO_LINE_CAP_BUTT);
   cairo_stroke(cr);
+}
+
+void wedge(cairo_t* cr, Point c, double degrees, double r_tip, double r_base, double half_spread, Colour colour) {
+  const Point tip = polar(c, r_tip, degrees);
+  const Point l = polar(c, r_base, degrees - half_spread);
+  const Point r = polar(c, r_base, degrees + half_spread);
+  cairo_new_path(cr);
+  cairo_move_to(cr, tip.x, tip.y);
+  cairo_line_to(cr, l.x, l.y);
+  cairo_line_to(cr, r.x, r.y);
+  cairo_close_path(cr);
+  set_colour(cr, colour);
+  cairo_fill(cr);
 }
 
 void arc_band(cairo_t* cr, Point c, double r_in, double r_out, double a0, double a1, Colour colour) {
@@ -188,27 +242,16 @@ void text_turned(cairo_t* cr, const std::string& s, Font font, double size, Poin
 
 void lamp(cairo_t* cr, Point c, double r, Colour lens, bool lit) {
   // Chrome bezel ring.
-  cairo_pattern_t* p = cairo_pattern_create_linear(c.x - r, c.y - r, c.x + r, c.y + r);
-  add_stop(p, 0.0, Colour{0.85, 0.85, 0.84});
-  add_stop(p, 0.5, Colour{0.45, 0.45, 0.46});
-  add_stop(p, 1.0, Colour{0.18, 0.18, 0.19});
-  cairo_new_path(cr);
-  cairo_arc(cr, c.x, c.y, r, 0, 2 * kPi);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  shaded_disc(cr, c, r, Colour{0.85, 0.85, 0.84}, Colour{0.45, 0.45, 0.46}, Colour{0.18, 0.18, 0.19});
   const double lens_r = r * 0.72;
   // The lens: a dim, deep tint when dark; bright with a hot centre when lit.
   const Colour rim = lit ? lens : mix(lens, ink::shadow, 0.78);
   const Colour centre = lit ? mix(lens, Colour{1, 1, 0.92}, 0.65) : mix(lens, ink::shadow, 0.55);
-  p = cairo_pattern_create_radial(c.x - lens_r * 0.25, c.y - lens_r * 0.25, lens_r * 0.05, c.x, c.y, lens_r);
+  cairo_pattern_t* p =
+      cairo_pattern_create_radial(c.x - lens_r * 0.25, c.y - lens_r * 0.25, lens_r * 0.05, c.x, c.y, lens_r);
   add_stop(p, 0.0, centre);
   add_stop(p, 1.0, rim);
-  cairo_new_path(cr);
-  cairo_arc(cr, c.x, c.y, lens_r, 0, 2 * kPi);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  fill_disc(cr, c, lens_r, p);
   // Specular highlight on the glass.
   disc(cr, Point{c.x - lens_r * 0.38, c.y - lens_r * 0.38}, lens_r * 0.22,
        lit ? Colour{1, 1, 0.95} : mix(lens, Colour{0.8, 0.8, 0.8}, 0.45));
@@ -223,7 +266,7 @@ void toggle_switch(cairo_t* cr, Point c, double s, bool up) {
     else cairo_line_to(cr, v.x, v.y);
   }
   cairo_close_path(cr);
-  cairo_pattern_t* p = cairo_pattern_create_linear(c.x - 9 * s, c.y - 9 * s, c.x + 9 * s, c.y + 9 * s);
+  cairo_pattern_t* p = diagonal(c, 9 * s);
   add_stop(p, 0.0, Colour{0.80, 0.80, 0.78});
   add_stop(p, 1.0, Colour{0.25, 0.25, 0.26});
   cairo_set_source(cr, p);
@@ -252,11 +295,36 @@ void toggle_switch(cairo_t* cr, Point c, double s, bool up) {
   p = cairo_pattern_create_radial(tip.x - 1.5 * s, tip.y - 1.5 * s, 0.5 * s, tip.x, tip.y, 5.0 * s);
   add_stop(p, 0.0, Colour{1.0, 1.0, 1.0});
   add_stop(p, 1.0, Colour{0.42, 0.42, 0.44});
+  fill_disc(cr, tip, 5.0 * s, p);
+}
+
+void blade_path(cairo_t* cr, double x0, double x_shoulder, double x_tip, double y, double half,
+                double shoulder_half) {
+  cairo_move_to(cr, x0, y - half);
+  cairo_line_to(cr, x_shoulder, y - shoulder_half);
+  cairo_line_to(cr, x_tip, y);
+  cairo_line_to(cr, x_shoulder, y + shoulder_half);
+  cairo_line_to(cr, x0, y + half);
+  cairo_close_path(cr);
+}
+
+void setting_knob(cairo_t* cr, double cx, const SettingKnob& k) {
   cairo_new_path(cr);
-  cairo_arc(cr, tip.x, tip.y, 5.0 * s, 0, 2 * kPi);
+  rounded_rect_path(cr, cx - k.width / 2, k.top, k.width, k.height, k.corner);
+  cairo_pattern_t* p = cairo_pattern_create_linear(cx - k.width / 2, 0, cx + k.width / 2, 0);
+  add_stop(p, 0.0, k.light);
+  add_stop(p, 1.0, k.dark);
   cairo_set_source(cr, p);
   cairo_fill(cr);
   cairo_pattern_destroy(p);
+  for (double x = cx - k.knurl_half; x <= cx + k.knurl_half; x += 2.0) {
+    cairo_new_path(cr);
+    cairo_move_to(cr, x, k.knurl_top);
+    cairo_line_to(cr, x, k.knurl_bottom);
+    set_colour(cr, Colour{0.10, 0.10, 0.11});
+    cairo_set_line_width(cr, 0.8);
+    cairo_stroke(cr);
+  }
 }
 
 }  // namespace artgen

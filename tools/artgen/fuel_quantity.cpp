@@ -50,8 +50,7 @@ Image dial(int w, int h) {
   Canvas canvas(w, h);
   cairo_t* cr = canvas.cr();
   const Point c = at(kPivot);
-  bezel(cr, c, kBezelOuter, kFaceRadius);
-  face(cr, c, kFaceRadius);
+  bezelled_face(cr, c, kBezelOuter, kFaceRadius);
   scale(cr, kLeftRows);
   scale(cr, kRightRows);
   text(cr, "L", Font::sans_bold, 13.0, Point{43.5, 64.5}, ink::white);
@@ -65,21 +64,11 @@ Image needle(int w, int h) {
   cairo_t* cr = canvas.cr();
   const double axis = 4.5;  // pixel row 4, the pivot's
   cairo_new_path(cr);
-  cairo_move_to(cr, 0.0, axis - 1.6);
-  cairo_line_to(cr, w - 7.0, axis - 1.6);
-  cairo_line_to(cr, w, axis);
-  cairo_line_to(cr, w - 7.0, axis + 1.6);
-  cairo_line_to(cr, 0.0, axis + 1.6);
-  cairo_close_path(cr);
+  blade_path(cr, 0.0, w - 7.0, w, axis, 1.6, 1.6);
   set_colour(cr, ink::white);
   cairo_fill(cr);
   cairo_new_path(cr);
-  cairo_move_to(cr, w - 12.0, axis - 1.6);
-  cairo_line_to(cr, w - 7.0, axis - 1.6);
-  cairo_line_to(cr, w, axis);
-  cairo_line_to(cr, w - 7.0, axis + 1.6);
-  cairo_line_to(cr, w - 12.0, axis + 1.6);
-  cairo_close_path(cr);
+  blade_path(cr, w - 12.0, w - 7.0, w, axis, 1.6, 1.6);
   set_colour(cr, ink::red);
   cairo_fill(cr);
   disc(cr, Point{5.5, axis}, 3.4, Colour{0.80, 0.80, 0.76});
@@ -90,8 +79,7 @@ Image overlay(int w, int h) {
   Canvas canvas(w, h);
   cairo_t* cr = canvas.cr();
   const Point c = at(kPivot);
-  bezel(cr, c, kBezelOuter, kFaceRadius);
-  glass_glint(cr, c, kFaceRadius - 0.5);
+  glazed_bezel(cr, c, kBezelOuter, kFaceRadius);
   // The divider between the half-scales, above and below the legend plate.
   cairo_new_path(cr);
   cairo_rectangle(cr, 62.5, 8.0, 4.0, 112.0);

@@ -4,6 +4,7 @@
 #include "canvas.h"
 #include "draw.h"
 #include "families.h"
+#include "parts.h"
 
 namespace artgen {
 
@@ -19,11 +20,16 @@ constexpr double kLeft = 180.0;
 constexpr double kRight = 0.0;
 constexpr double kDown = 90.0;
 
+// The knob's grip.
+constexpr KnobGrip kGrip{.heel = -20.0, .heel_half = 9.5, .shoulder = 18.0, .shoulder_half = 8.5,
+                         .tip = 35.0, .tip_half = 3.0, .shade_reach = 30.0,
+                         .light = {0.46, 0.46, 0.48}, .dark = {0.16, 0.16, 0.17},
+                         .outline = {0.08, 0.08, 0.09}, .line_from = 6.0, .line_to = 33.0};
+
 Image plate(int w, int h) {
   Canvas canvas(w, h);
   cairo_t* cr = canvas.cr();
-  case_plate(cr, 0, 0, w, h, 7.0);
-  for (const Point s : {Point{9, 9}, Point{119, 9}, Point{9, 119}, Point{119, 119}}) screw(cr, s, 4.0);
+  screwed_plate(cr, w, h, 7.0, 9.0, 4.0);
   // A recessed dial with its ring.
   disc(cr, kCentre, kRing + 3.0, Colour{0.08, 0.08, 0.09});
   face(cr, kCentre, kRing + 1.5, Colour{0.12, 0.12, 0.13});
@@ -33,18 +39,8 @@ Image plate(int w, int h) {
   cairo_set_line_width(cr, 1.2);
   cairo_stroke(cr);
   // Position marks: a white wedge pointing in at each of the four.
-  for (const double a : {kUp, kLeft, kRight, kDown}) {
-    const Point tip = polar(kCentre, kRing - 7.0, a);
-    const Point l = polar(kCentre, kRing + 0.5, a - 6.0);
-    const Point r = polar(kCentre, kRing + 0.5, a + 6.0);
-    cairo_new_path(cr);
-    cairo_move_to(cr, tip.x, tip.y);
-    cairo_line_to(cr, l.x, l.y);
-    cairo_line_to(cr, r.x, r.y);
-    cairo_close_path(cr);
-    set_colour(cr, a == kDown ? ink::red : ink::white);
-    cairo_fill(cr);
-  }
+  for (const double a : {kUp, kLeft, kRight, kDown})
+    wedge(cr, kCentre, a, kRing - 7.0, kRing + 0.5, 6.0, a == kDown ? ink::red : ink::white);
   text(cr, "L+R", Font::sans_bold, 11.0, Point{64.0, 12.5}, ink::white);
   text(cr, "L", Font::sans_bold, 13.0, Point{13.0, 64.0}, ink::white);
   text(cr, "R", Font::sans_bold, 13.0, Point{115.0, 64.0}, ink::white);
@@ -60,38 +56,7 @@ Image plate(int w, int h) {
 Image knob(double degrees) {
   Canvas canvas(128, 128);
   cairo_t* cr = canvas.cr();
-  cairo_save(cr);
-  cairo_translate(cr, kCentre.x, kCentre.y);
-  cairo_rotate(cr, radians(degrees));
-  // Grip, drawn along +x.
-  cairo_new_path(cr);
-  cairo_move_to(cr, -20.0, -9.5);
-  cairo_line_to(cr, 18.0, -8.5);
-  cairo_line_to(cr, 35.0, -3.0);
-  cairo_line_to(cr, 35.0, 3.0);
-  cairo_line_to(cr, 18.0, 8.5);
-  cairo_line_to(cr, -20.0, 9.5);
-  cairo_arc(cr, -20.0, 0.0, 9.5, kPi / 2, 3 * kPi / 2);
-  cairo_close_path(cr);
-  cairo_restore(cr);
-  cairo_pattern_t* shade = cairo_pattern_create_linear(kCentre.x - 30, kCentre.y - 30, kCentre.x + 30, kCentre.y + 30);
-  cairo_pattern_add_color_stop_rgb(shade, 0.0, 0.46, 0.46, 0.48);
-  cairo_pattern_add_color_stop_rgb(shade, 1.0, 0.16, 0.16, 0.17);
-  cairo_set_source(cr, shade);
-  cairo_fill_preserve(cr);
-  cairo_pattern_destroy(shade);
-  set_colour(cr, Colour{0.08, 0.08, 0.09});
-  cairo_set_line_width(cr, 1.0);
-  cairo_stroke(cr);
-  // The pointer line.
-  const Point a = polar(kCentre, 6.0, degrees);
-  const Point b = polar(kCentre, 33.0, degrees);
-  cairo_new_path(cr);
-  cairo_move_to(cr, a.x, a.y);
-  cairo_line_to(cr, b.x, b.y);
-  set_colour(cr, ink::white);
-  cairo_set_line_width(cr, 2.4);
-  cairo_stroke(cr);
+  knob_grip(cr, kCentre, degrees, kGrip);
   // Round cap over the shaft.
   disc(cr, kCentre, 6.0, Colour{0.30, 0.30, 0.31});
   disc(cr, Point{kCentre.x - 1.2, kCentre.y - 1.2}, 3.5, Colour{0.50, 0.50, 0.52});

@@ -13,13 +13,11 @@ namespace {
 
 // --- Layout ----------------------------------------------------------------------
 
-// The three click areas, strip columns x0..x0+63, all rows 0..63.
-constexpr int kFirstSwitchX = 0;
-constexpr int kSecondSwitchX = 70;
-constexpr int kStarterX = 140;
-constexpr int kAreaSize = 64;
-
-Point area_centre(int x0) { return Point{x0 + kAreaSize / 2.0, kAreaSize / 2.0}; }
+// The three click areas, across the strip's full height.
+//                                  x    y  size
+constexpr Square kFirstSwitch{0,   0, 64};
+constexpr Square kSecondSwitch{70,  0, 64};
+constexpr Square kStarter{140, 0, 64};
 
 // --- Pictures --------------------------------------------------------------------
 
@@ -29,11 +27,11 @@ Image strip(int w, int h) {
   return canvas.finish(ink_rgb(ink::panel));
 }
 
-void switch_with_legend(cairo_t* cr, int x0, const char* number, bool up) {
-  const Point c = area_centre(x0);
-  text(cr, number, Font::sans_bold, 12.0, Point{x0 + 9.0, c.y}, ink::white);
-  text(cr, "ON", Font::condensed_bold, 8.0, Point{x0 + 53.0, 9.0}, ink::white);
-  text(cr, "OFF", Font::condensed_bold, 8.0, Point{x0 + 53.0, 55.0}, ink::white);
+void switch_with_legend(cairo_t* cr, const Square& area, const char* number, bool up) {
+  const Point c = centre(area);
+  text(cr, number, Font::sans_bold, 12.0, Point{area.x + 9.0, c.y}, ink::white);
+  text(cr, "ON", Font::condensed_bold, 8.0, Point{area.x + 53.0, 9.0}, ink::white);
+  text(cr, "OFF", Font::condensed_bold, 8.0, Point{area.x + 53.0, 55.0}, ink::white);
   panel_toggle(cr, c, up);
 }
 
@@ -41,9 +39,9 @@ void switch_with_legend(cairo_t* cr, int x0, const char* number, bool up) {
 Image panel(int state) {
   Canvas canvas(208, 64);
   cairo_t* cr = canvas.cr();
-  switch_with_legend(cr, kFirstSwitchX, "1", (state & 1) != 0);
-  switch_with_legend(cr, kSecondSwitchX, "2", (state & 2) != 0);
-  const Point s = area_centre(kStarterX);
+  switch_with_legend(cr, kFirstSwitch, "1", (state & 1) != 0);
+  switch_with_legend(cr, kSecondSwitch, "2", (state & 2) != 0);
+  const Point s = centre(kStarter);
   push_button(cr, Point{s.x, s.y - 4.0}, 19.0, ink::red);
   text(cr, "START", Font::condensed_bold, 8.0, Point{s.x, 58.0}, ink::white);
   return canvas.finish(Rgb{33, 34, 33});

@@ -54,11 +54,8 @@ Image dial(int w, int h) {
   Canvas canvas(w, h);
   cairo_t* cr = canvas.cr();
   const Point c = at(kPivot);
-  case_plate(cr, 0, 0, w, h, 6.0);
-  for (const Point s : {Point{8.5, 8.5}, Point{119.5, 8.5}, Point{8.5, 119.5}, Point{119.5, 119.5}})
-    screw(cr, s, 4.2);
-  bezel(cr, c, kBezelOuter, kFaceRadius);
-  face(cr, c, kFaceRadius);
+  screwed_plate(cr, w, h, 6.0, 8.5, 4.2);
+  bezelled_face(cr, c, kBezelOuter, kFaceRadius);
   // Red along the high end, just outside the graduations.
   arc_band(cr, c, kTickOuter + 0.5, kTickOuter + 3.0, needle_angle(kRows, kPivot, value_of(kRedFromAta)),
            needle_angle(kRows, kPivot, value_of(kHighAta)), ink::red);
@@ -77,15 +74,7 @@ Image dial(int w, int h) {
   text(cr, "ATA", Font::sans_bold, 8.0, Point{c.x, c.y + 22.0}, ink::white);
   // The hub: a turned boss the needle's counterweight sits on.
   disc(cr, c, kHubRadius + 1.0, ink::shadow);
-  cairo_pattern_t* p = cairo_pattern_create_linear(c.x - kHubRadius, c.y - kHubRadius, c.x + kHubRadius,
-                                                   c.y + kHubRadius);
-  cairo_pattern_add_color_stop_rgb(p, 0.0, 0.72, 0.72, 0.72);
-  cairo_pattern_add_color_stop_rgb(p, 1.0, 0.30, 0.30, 0.31);
-  cairo_new_path(cr);
-  cairo_arc(cr, c.x, c.y, kHubRadius, 0, 2 * kPi);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  shaded_disc(cr, c, kHubRadius, Colour{0.72, 0.72, 0.72}, Colour{0.30, 0.30, 0.31});
   glass_glint(cr, c, kFaceRadius - 0.5);
   return canvas.finish(ink_rgb(ink::face));
 }

@@ -1,7 +1,8 @@
 // Parts that several engine instruments and control panels share: needle
-// blades, the indicator lamp pictures, toggle-switch pictures and push
-// buttons. A picture that several gauges call the same is drawn here once,
-// by one painter, so the copies cannot drift apart.
+// blades, the indicator lamp pictures, toggle-switch pictures, push buttons,
+// the grips of rotary knobs and the square areas of panel layouts. A picture
+// that several gauges call the same is drawn here once, by one painter, so the
+// copies cannot drift apart.
 #pragma once
 
 #include <cairo.h>
@@ -49,5 +50,39 @@ void panel_toggle(cairo_t* cr, Point c, bool up);
 
 // A round push button of radius r in a knurled chrome collar.
 void push_button(cairo_t* cr, Point c, double r, Colour cap);
+
+// --- Rotary knobs ----------------------------------------------------------------
+
+// The grip of a rotary knob, drawn along +x from the shaft and turned by
+// `degrees` about it: a bar with a round heel behind the shaft, narrowing from
+// the shoulder to a flat tip, shaded from the upper left, outlined, with a
+// white line along it towards the tip.
+struct KnobGrip {
+  double heel;           // x of the heel's centre (behind the shaft: negative)
+  double heel_half;      // half-width at the heel, the heel's radius
+  double shoulder;       // x where the taper begins
+  double shoulder_half;  // half-width there
+  double tip;            // x of the flat tip
+  double tip_half;       // half-width of the tip
+  double shade_reach;    // the shading runs across shaft -/+ this on both axes
+  Colour light;          // shading at the upper left
+  Colour dark;           // and at the lower right
+  Colour outline;
+  double line_from;      // the white line, as distances from the shaft
+  double line_to;
+};
+
+void knob_grip(cairo_t* cr, Point shaft, double degrees, const KnobGrip& grip);
+
+// --- Panel layout ----------------------------------------------------------------
+
+// A square area of a control panel: where a click goes and an icon picture lies.
+struct Square {
+  int x;  // top-left corner on the panel
+  int y;
+  int size;
+};
+
+inline Point centre(const Square& s) { return Point{s.x + s.size / 2.0, s.y + s.size / 2.0}; }
 
 }  // namespace artgen

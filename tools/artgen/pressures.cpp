@@ -60,8 +60,7 @@ Image dial(const Printed& s) {
   Canvas canvas(128, 128);
   cairo_t* cr = canvas.cr();
   const Point c = at(kPivot);
-  bezel(cr, c, kBezelOuter, kFaceRadius);
-  face(cr, c, kFaceRadius);
+  bezelled_face(cr, c, kBezelOuter, kFaceRadius);
   const int n = mark_count(s);
   const double a0 = needle_angle(s.rows, kPivot, 0.0);
   const double a1 = needle_angle(s.rows, kPivot, s.rows.back().value);

@@ -47,10 +47,8 @@ Image dial(int w, int h) {
   Canvas canvas(w, h);
   cairo_t* cr = canvas.cr();
   const Point c{64.0, 64.0};
-  case_plate(cr, 0, 0, w, h, 8.0);
-  for (const Point s : {Point{9, 9}, Point{119, 9}, Point{9, 119}, Point{119, 119}}) screw(cr, s, 4.2);
-  bezel(cr, c, 60.0, 54.5);
-  face(cr, c, 54.5);
+  screwed_plate(cr, w, h, 8.0, 9.0, 4.2);
+  bezelled_face(cr, c, 60.0, 54.5);
 
   // The tube: a white band along the ball's arc, a little longer than the
   // ball's travel, with rounded ends and shading along its edges.
@@ -101,11 +99,7 @@ Image ball(int w, int h) {
   cairo_pattern_add_color_stop_rgb(p, 0.0, 0.75, 0.75, 0.78);
   cairo_pattern_add_color_stop_rgb(p, 0.45, 0.22, 0.22, 0.24);
   cairo_pattern_add_color_stop_rgb(p, 1.0, 0.07, 0.07, 0.08);
-  cairo_new_path(cr);
-  cairo_arc(cr, b.x, b.y, kBallRadius, 0, 2 * kPi);
-  cairo_set_source(cr, p);
-  cairo_fill(cr);
-  cairo_pattern_destroy(p);
+  fill_disc(cr, b, kBallRadius, p);
   return canvas.finish(Rgb{240, 240, 236});
 }
 

@@ -51,8 +51,7 @@ Image dial(int w, int h) {
   Canvas canvas(w, h);
   cairo_t* cr = canvas.cr();
   const Point c = at(kPivot);
-  bezel(cr, c, kBezelOuter, kFaceRadius);
-  face(cr, c, kFaceRadius);
+  bezelled_face(cr, c, kBezelOuter, kFaceRadius);
   for (const double v : marks_mps()) {
     const double a = needle_angle(kRows, kPivot, units(v));
     const int m = static_cast<int>(v < 0 ? -v : v);
@@ -88,12 +87,7 @@ Image needle(int w, int h) {
   cairo_t* cr = canvas.cr();
   const Point p = at(4, 4);
   cairo_new_path(cr);
-  cairo_move_to(cr, 0.5, p.y - 2.0);
-  cairo_line_to(cr, w - 9.0, p.y - 1.4);
-  cairo_line_to(cr, w, p.y);
-  cairo_line_to(cr, w - 9.0, p.y + 1.4);
-  cairo_line_to(cr, 0.5, p.y + 2.0);
-  cairo_close_path(cr);
+  blade_path(cr, 0.5, w - 9.0, w, p.y, 2.0, 1.4);
   set_colour(cr, ink::white);
   cairo_fill(cr);
   return canvas.finish(ink_rgb(ink::face));
@@ -104,8 +98,7 @@ Image cover(int w, int h) {
   Canvas canvas(w, h);
   cairo_t* cr = canvas.cr();
   const Point c = at(kPivot);
-  bezel(cr, c, kBezelOuter, kFaceRadius);
-  glass_glint(cr, c, kFaceRadius - 0.5);
+  glazed_bezel(cr, c, kBezelOuter, kFaceRadius);
   cairo_new_path(cr);
   cairo_rectangle(cr, c.x, c.y - 3.0, kFaceRadius - 0.5, 6.0);
   cairo_pattern_t* p = cairo_pattern_create_linear(0, c.y - 3.0, 0, c.y + 3.0);
