@@ -1,10 +1,10 @@
 // Printed scales agree with the needles: for every mark, a needle that the
 // host draws at the mark's value points at the mark within a degree.
 //
-// The needle's direction is worked out here on its own, the way the host
-// does it: each calibration row's angle is the direction of its point seen
-// from the pivot (y down), each next row's angle the previous one plus the
-// clockwise turn to its point, and values between rows interpolate linearly.
+// The needle's direction comes from the host's own calibration rule (each
+// row's angle the direction of its point seen from the pivot, each next row's
+// angle the previous one plus the clockwise turn to its point, values between
+// rows interpolated linearly), so art and host cannot drift apart.
 // The mark is found in the picture: the centre of the bright tick crossing
 // the ring between the scale's radii.
 #include <gtest/gtest.h>
@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "art_support.h"
+#include "render/calibration.h"
 #include "catalogue.h"
 
 namespace art_checks {
@@ -21,27 +22,20 @@ namespace {
 
 constexpr double kPi = 3.14159265358979323846;
 
+// The angle the host draws a needle at for `value`, by the host's own rule,
+// measured as the pictures measure it: clockwise from +x, a quarter turn less
+// than the host's clockwise-from-up.
 double host_angle(std::span<const artgen::CalRow> rows, artgen::Pivot pivot, double value) {
-  std::vector<double> angles;
+  std::vector<NONLINEARITY> table;
+  double lowest = rows.front().value;
+  double highest = rows.front().value;
   for (const artgen::CalRow& row : rows) {
-    const double direction = std::atan2(row.y - pivot.y, row.x - pivot.x) * 180.0 / kPi;
-    if (angles.empty()) {
-      angles.push_back(direction);
-    } else {
-      double turn = direction - angles.back();
-      while (turn < 0.0) turn += 360.0;
-      while (turn >= 360.0) turn -= 360.0;
-      angles.push_back(angles.back() + turn);
-    }
+    table.push_back({{row.x, row.y}, row.value, 0.0});
+    lowest = std::min(lowest, row.value);
+    highest = std::max(highest, row.value);
   }
-  for (std::size_t i = 0; i + 1 < rows.size(); ++i) {
-    const double v0 = rows[i].value;
-    const double v1 = rows[i + 1].value;
-    if ((value - v0) * (value - v1) <= 0.0)
-      return angles[i] + (value - v0) / (v1 - v0) * (angles[i + 1] - angles[i]);
-  }
-  ADD_FAILURE() << "value " << value << " lies outside the table";
-  return angles.front();
+  if (value < lowest || value > highest) ADD_FAILURE() << "value " << value << " lies outside the table";
+  return *panelhost::render::NeedleCalibration({pivot.x, pivot.y}, table).angle(value) - 90.0;
 }
 
 // Brightness at a point, bilinear between pixel centres.

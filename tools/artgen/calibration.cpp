@@ -1,45 +1,37 @@
 #include "calibration.h"
 
-#include <cmath>
+#include <algorithm>
 #include <stdexcept>
 #include <vector>
 
+#include "render/calibration.h"  // the host's rule
+
 namespace artgen {
+namespace {
+
+// The host measures clockwise from straight up; pictures here measure
+// clockwise from +x (y down), a quarter turn less.
+constexpr double kUpToPlusX = 90.0;
+
+panelhost::render::NeedleCalibration host_calibration(std::span<const CalRow> rows, Pivot pivot) {
+  std::vector<NONLINEARITY> table;
+  for (const CalRow& row : rows) table.push_back({{row.x, row.y}, row.value, 0.0});
+  return panelhost::render::NeedleCalibration({pivot.x, pivot.y}, table);
+}
+
+}  // namespace
 
 void row_angles(std::span<const CalRow> rows, Pivot pivot, std::span<double> out) {
   if (rows.empty() || out.size() != rows.size()) throw std::invalid_argument("row_angles: bad spans");
-  double previous = 0.0;
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    const double direction =
-        std::atan2(rows[i].y - pivot.y, rows[i].x - pivot.x) * 180.0 / kPi;
-    if (i == 0) {
-      previous = direction;
-    } else {
-      double turn = std::fmod(direction - previous, 360.0);
-      if (turn < 0.0) turn += 360.0;
-      previous += turn;
-    }
-    out[i] = previous;
-  }
+  const auto calibration = host_calibration(rows, pivot);
+  for (std::size_t i = 0; i < rows.size(); ++i) out[i] = calibration.rows()[i].angle - kUpToPlusX;
 }
 
 double needle_angle(std::span<const CalRow> rows, Pivot pivot, double value) {
-  std::vector<double> angles(rows.size());
-  row_angles(rows, pivot, angles);
-  if (rows.size() == 1) return angles[0];
-  // Rows run from the low value up, or from the high value down.
-  const bool rising = rows.back().value > rows.front().value;
-  auto before = [rising](double a, double b) { return rising ? a < b : a > b; };
-  if (!before(rows.front().value, value)) return angles.front();
-  for (std::size_t i = 0; i + 1 < rows.size(); ++i) {
-    const double v0 = rows[i].value;
-    const double v1 = rows[i + 1].value;
-    if (!before(v1, value)) {
-      const double t = (value - v0) / (v1 - v0);
-      return angles[i] + t * (angles[i + 1] - angles[i]);
-    }
-  }
-  return angles.back();
+  if (rows.empty()) throw std::invalid_argument("needle_angle: no rows");
+  const auto [low, high] = std::minmax_element(rows.begin(), rows.end(),
+                                               [](const CalRow& a, const CalRow& b) { return a.value < b.value; });
+  return *host_calibration(rows, pivot).angle(std::clamp(value, low->value, high->value)) - kUpToPlusX;
 }
 
 }  // namespace artgen

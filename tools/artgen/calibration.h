@@ -1,4 +1,5 @@
-// Needle directions from calibration rows, worked out the way the host does:
+// Needle directions from calibration rows, by the host's own rule
+// (host/render/calibration.h), measured here from +x rather than from up:
 // a row's angle is the direction of its point seen from the needle's pivot
 // (y down, so angles grow clockwise, 0 along +x); each next row's angle is
 // the previous one plus the clockwise turn to its point; between rows the
