@@ -178,8 +178,7 @@ GaugeInstance& PanelHost::install(ModuleLibrary& module, std::string_view gauge_
       ServiceTrampolines::raise_pending();
     }
   } catch (...) {
-    for (auto& [element, image] : installed.images_)
-      reinterpret_cast<ELEMENT_STATIC_IMAGE*>(const_cast<ELEMENT_HEADER*>(element))->image = nullptr;
+    release_images(installed);
     gauges_.pop_back();
     throw;
   }
@@ -193,8 +192,7 @@ void PanelHost::remove(GaugeInstance& gauge) {
     element_list_kill(gauge.elements_.front().element);
     gauge.registered_ = false;
   }
-  for (auto& [element, image] : gauge.images_)
-    reinterpret_cast<ELEMENT_STATIC_IMAGE*>(const_cast<ELEMENT_HEADER*>(element))->image = nullptr;
+  release_images(gauge);
   std::erase_if(gauges_, [&](const auto& installed) { return installed.get() == &gauge; });
   ServiceTrampolines::raise_pending();
 }
@@ -307,10 +305,13 @@ void PanelHost::element_list_update(ELEMENT_HEADER* root) {
 void PanelHost::element_list_kill(ELEMENT_HEADER* root) {
   log_call("element_list_kill", {root});
   GaugeInstance* gauge = gauge_with_root(root);
-  if (!gauge) return;
-  for (auto& [element, image] : gauge->images_)
-    reinterpret_cast<ELEMENT_STATIC_IMAGE*>(const_cast<ELEMENT_HEADER*>(element))->image = nullptr;
-  gauge->images_.clear();
+  if (gauge) release_images(*gauge);
+}
+
+// The module's static images stop pointing at images the host no longer has.
+void PanelHost::release_images(GaugeInstance& gauge) {
+  for (auto& [element, image] : gauge.images_) reinterpret_cast<ELEMENT_STATIC_IMAGE*>(element)->image = nullptr;
+  gauge.images_.clear();
 }
 
 void PanelHost::mouse_list_install(MOUSERECT* table, GAUGEHDR* header, PIXSIZE* size) {

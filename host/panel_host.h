@@ -81,7 +81,7 @@ class GaugeInstance {
   std::string name_;
   std::vector<ElementNode> elements_;
   std::vector<ElementValues> values_;
-  std::map<const ELEMENT_HEADER*, std::unique_ptr<INSTALLED_IMAGE>> images_;
+  std::map<ELEMENT_HEADER*, std::unique_ptr<INSTALLED_IMAGE>> images_;
   std::span<MOUSERECT> mouse_rows_;
   bool registered_ = false;
   std::size_t updates_ = 0;
@@ -158,6 +158,7 @@ class PanelHost {
   GaugeInstance* gauge_with_root(const ELEMENT_HEADER* root);
   GaugeInstance* gauge_with_header(const GAUGEHDR* header);
   void install_images(GaugeInstance& gauge);
+  void release_images(GaugeInstance& gauge);
   void evaluate(GaugeInstance& gauge, std::size_t index);
 
   friend struct ServiceTrampolines;
